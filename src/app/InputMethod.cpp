@@ -1,0 +1,5 @@
+#include "InputMethod.h"
+
+void ApplyInputMethod(QWidget *)
+{
+}

@@ -1,0 +1,439 @@
+#include "Database.h"
+
+#include "SqlDialect.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QTime>
+#include <sqlcipher/sqlite3.h>
+
+namespace {
+
+QString engineMessage(sqlite3 *db)
+{
+    return db ? QString::fromUtf8(sqlite3_errmsg(db)) : QStringLiteral("database is not open");
+}
+
+QVariant paramValue(const SqlParams &params, const QString &name, bool *found)
+{
+    auto it = params.constFind(name);
+    if (it == params.constEnd()) {
+        for (it = params.constBegin(); it != params.constEnd(); ++it)
+            if (it.key().compare(name, Qt::CaseInsensitive) == 0)
+                break;
+    }
+    *found = it != params.constEnd();
+    return *found ? it.value() : QVariant();
+}
+
+void readRow(sqlite3_stmt *stmt, ResultSet &rows)
+{
+    const int row = rows.appendRow();
+    const int count = rows.columnCount();
+    for (int c = 0; c < count; ++c) {
+        switch (sqlite3_column_type(stmt, c)) {
+        case SQLITE_INTEGER:
+            rows.setInteger(row, c, sqlite3_column_int64(stmt, c));
+            break;
+        case SQLITE_FLOAT:
+            rows.setReal(row, c, sqlite3_column_double(stmt, c));
+            break;
+        case SQLITE_TEXT: {
+            const auto *text = static_cast<const char16_t *>(sqlite3_column_text16(stmt, c));
+            const int bytes = sqlite3_column_bytes16(stmt, c);
+            rows.setText(row, c, QStringView(text, bytes / 2));
+            break;
+        }
+        case SQLITE_BLOB: {
+            const auto *data = static_cast<const char *>(sqlite3_column_blob(stmt, c));
+            rows.setBlob(row, c, QByteArray(data, sqlite3_column_bytes(stmt, c)));
+            break;
+        }
+        default:
+            break;
+        }
+    }
+}
+
+bool onlyBlanksOrComments(const char *tail)
+{
+    if (!tail)
+        return true;
+    const QString rest = QString::fromUtf8(tail).trimmed();
+    if (rest.isEmpty())
+        return true;
+    // A trailing ";" or comment is harmless; a second statement is not run.
+    QString t = rest;
+    while (t.startsWith(u';'))
+        t = t.mid(1).trimmed();
+    return t.isEmpty() || t.startsWith(QStringLiteral("--"));
+}
+
+} // namespace
+
+Db::~Db()
+{
+    close();
+}
+
+bool Db::fail(const QString &message, QString *error)
+{
+    m_lastError = message;
+    if (error)
+        *error = message;
+    return false;
+}
+
+bool Db::openHandle(const QString &path, const QString &key, bool create, QString *error)
+{
+    close();
+    if (path.trimmed().isEmpty())
+        return fail(QStringLiteral("no database file given"), error);
+    const QFileInfo info(path);
+    if (create && info.exists())
+        return fail(QStringLiteral("file already exists: %1").arg(path), error);
+    if (!create && !info.isFile())
+        return fail(QStringLiteral("file not found: %1").arg(path), error);
+    if (!create && info.size() == 0)
+        return fail(QStringLiteral("file is empty: %1").arg(path), error);
+
+    sqlite3 *db = nullptr;
+    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
+    const QByteArray file = QFile::encodeName(path);
+    if (sqlite3_open_v2(file.constData(), &db, flags, nullptr) != SQLITE_OK) {
+        const QString message = engineMessage(db);
+        sqlite3_close(db);
+        return fail(message, error);
+    }
+    const QByteArray k = key.toUtf8();
+    sqlite3_key(db, k.constData(), k.size());
+    sqlite3_busy_timeout(db, BusyTimeoutMs);
+    sqlite3_extended_result_codes(db, 1);
+    // Reading the schema proves the key: a plain or otherwise keyed file fails here.
+    char *message = nullptr;
+    if (sqlite3_exec(db, "select count(*) from sqlite_master", nullptr, nullptr, &message) !=
+        SQLITE_OK) {
+        const QString text = message ? QString::fromUtf8(message) : engineMessage(db);
+        sqlite3_free(message);
+        sqlite3_close(db);
+        return fail(text, error);
+    }
+    m_db = db;
+    m_path = QFileInfo(path).absoluteFilePath();
+    m_key = key;
+    m_lastError.clear();
+    return true;
+}
+
+bool Db::open(const QString &path, const QString &key, QString *error)
+{
+    return openHandle(path, key, false, error);
+}
+
+bool Db::create(const QString &path, const QString &key, QString *error)
+{
+    return openHandle(path, key, true, error);
+}
+
+void Db::close()
+{
+    if (m_db) {
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
+    }
+}
+
+Statement Db::prepare(const QString &sql, QString *error)
+{
+    if (!m_db) {
+        fail(QStringLiteral("database is not open"), error);
+        return {};
+    }
+    const QByteArray text = SqlDialect::normalize(sql).toUtf8();
+    sqlite3_stmt *stmt = nullptr;
+    const char *tail = nullptr;
+    if (sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &stmt, &tail) != SQLITE_OK) {
+        fail(engineMessage(m_db), error);
+        return {};
+    }
+    if (!onlyBlanksOrComments(tail)) {
+        sqlite3_finalize(stmt);
+        fail(QStringLiteral("only one statement may be run at a time"), error);
+        return {};
+    }
+    if (!stmt) {
+        fail(QStringLiteral("empty statement"), error);
+        return {};
+    }
+    return Statement(m_db, stmt);
+}
+
+DbResult Db::exec(const QString &sql, const SqlParams &params)
+{
+    DbResult result;
+    Statement stmt = prepare(sql, &result.error);
+    if (!stmt.isValid())
+        return result;
+    result = stmt.run(params);
+    m_lastError = result.error;
+    return result;
+}
+
+QueryResult Db::query(const QString &sql, const SqlParams &params)
+{
+    QueryResult result;
+    Statement stmt = prepare(sql, &result.error);
+    if (!stmt.isValid())
+        return result;
+    result = stmt.fetch(params);
+    m_lastError = result.error;
+    return result;
+}
+
+bool Db::execScript(const QString &sql, QString *error)
+{
+    if (!m_db)
+        return fail(QStringLiteral("database is not open"), error);
+    char *message = nullptr;
+    if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &message) != SQLITE_OK) {
+        const QString text = message ? QString::fromUtf8(message) : engineMessage(m_db);
+        sqlite3_free(message);
+        return fail(text, error);
+    }
+    return true;
+}
+
+bool Db::begin()
+{
+    return exec(QStringLiteral("begin immediate")).ok;
+}
+
+bool Db::commit()
+{
+    return exec(QStringLiteral("commit")).ok;
+}
+
+bool Db::rollback()
+{
+    if (!inTransaction())
+        return true;
+    return exec(QStringLiteral("rollback")).ok;
+}
+
+bool Db::inTransaction() const
+{
+    return m_db && sqlite3_get_autocommit(m_db) == 0;
+}
+
+bool Db::copyFileTo(const QString &target, QString *error)
+{
+    if (!m_db)
+        return fail(QStringLiteral("database is not open"), error);
+    const bool ownTransaction = !inTransaction();
+    if (ownTransaction && !begin())
+        return fail(m_lastError, error);
+    const QString temporary = target + QStringLiteral(".part");
+    QFile::remove(temporary);
+    bool ok = QFile::copy(m_path, temporary);
+    QString problem = ok ? QString() : QStringLiteral("cannot write %1").arg(temporary);
+    if (ok) {
+        QFile::remove(target);
+        ok = QFile::rename(temporary, target);
+        if (!ok)
+            problem = QStringLiteral("cannot write %1").arg(target);
+    }
+    if (!ok)
+        QFile::remove(temporary);
+    if (ownTransaction)
+        rollback();
+    return ok ? true : fail(problem, error);
+}
+
+bool Db::compact(QString *error)
+{
+    if (!m_db)
+        return fail(QStringLiteral("database is not open"), error);
+    sqlite3_busy_timeout(m_db, 0);
+    const DbResult r = exec(QStringLiteral("vacuum"));
+    sqlite3_busy_timeout(m_db, BusyTimeoutMs);
+    return r.ok ? true : fail(r.error, error);
+}
+
+QString Db::integrityCheck()
+{
+    const QueryResult r = query(QStringLiteral("pragma integrity_check"));
+    if (!r.ok)
+        return r.error;
+    QStringList lines;
+    for (int i = 0; i < r.rows.rowCount(); ++i)
+        lines << r.rows.text(i, 0);
+    return lines.join(u'\n');
+}
+
+bool Db::tableExists(const QString &table)
+{
+    const QueryResult r =
+        query(QStringLiteral("select count(*) from sqlite_master where type = 'table' and "
+                             "name = :name collate nocase"),
+              {{QStringLiteral("name"), table}});
+    return r.ok && r.rows.rowCount() == 1 && r.rows.integer(0, 0) > 0;
+}
+
+// ---- Statement ----
+
+Statement::~Statement()
+{
+    if (m_stmt)
+        sqlite3_finalize(m_stmt);
+}
+
+Statement::Statement(Statement &&other) noexcept : m_db(other.m_db), m_stmt(other.m_stmt)
+{
+    other.m_stmt = nullptr;
+}
+
+Statement &Statement::operator=(Statement &&other) noexcept
+{
+    if (this != &other) {
+        if (m_stmt)
+            sqlite3_finalize(m_stmt);
+        m_db = other.m_db;
+        m_stmt = other.m_stmt;
+        other.m_stmt = nullptr;
+    }
+    return *this;
+}
+
+bool Statement::bindValue(int index, const QVariant &value)
+{
+    int rc = SQLITE_OK;
+    if (!value.isValid() || value.isNull()) {
+        rc = sqlite3_bind_null(m_stmt, index);
+    } else {
+        switch (value.typeId()) {
+        case QMetaType::Bool:
+            rc = sqlite3_bind_int(m_stmt, index, value.toBool() ? 1 : 0);
+            break;
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+        case QMetaType::Long:
+        case QMetaType::Short:
+            rc = sqlite3_bind_int64(m_stmt, index, value.toLongLong());
+            break;
+        case QMetaType::Double:
+        case QMetaType::Float:
+            rc = sqlite3_bind_double(m_stmt, index, value.toDouble());
+            break;
+        case QMetaType::QByteArray: {
+            const QByteArray bytes = value.toByteArray();
+            rc = sqlite3_bind_blob(m_stmt, index, bytes.constData(), int(bytes.size()),
+                                   SQLITE_TRANSIENT);
+            break;
+        }
+        case QMetaType::QDate:
+            rc = sqlite3_bind_text16(
+                m_stmt, index, value.toDate().toString(QStringLiteral("yyyy-MM-dd")).utf16(), -1,
+                SQLITE_TRANSIENT);
+            break;
+        case QMetaType::QTime:
+            rc = sqlite3_bind_text16(
+                m_stmt, index, value.toTime().toString(QStringLiteral("hh:mm:ss")).utf16(), -1,
+                SQLITE_TRANSIENT);
+            break;
+        case QMetaType::QDateTime:
+            rc = sqlite3_bind_text16(
+                m_stmt, index,
+                value.toDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")).utf16(), -1,
+                SQLITE_TRANSIENT);
+            break;
+        default: {
+            const QString text = value.toString();
+            rc = sqlite3_bind_text16(m_stmt, index, text.utf16(), int(text.size() * 2),
+                                     SQLITE_TRANSIENT);
+            break;
+        }
+        }
+    }
+    return rc == SQLITE_OK;
+}
+
+bool Statement::bind(const SqlParams &params, QString *error)
+{
+    sqlite3_reset(m_stmt);
+    sqlite3_clear_bindings(m_stmt);
+    const int count = sqlite3_bind_parameter_count(m_stmt);
+    for (int i = 1; i <= count; ++i) {
+        const char *raw = sqlite3_bind_parameter_name(m_stmt, i);
+        const QString name = raw ? QString::fromUtf8(raw + 1) : QString();
+        bool found = false;
+        const QVariant value = paramValue(params, name, &found);
+        if (!found) {
+            if (error)
+                *error = QStringLiteral("no value for parameter :%1").arg(name);
+            return false;
+        }
+        if (!bindValue(i, value)) {
+            if (error)
+                *error = engineMessage(m_db);
+            return false;
+        }
+    }
+    return true;
+}
+
+DbResult Statement::run(const SqlParams &params)
+{
+    DbResult result;
+    if (!m_stmt) {
+        result.error = QStringLiteral("statement is not prepared");
+        return result;
+    }
+    if (!bind(params, &result.error))
+        return result;
+    int rc;
+    while ((rc = sqlite3_step(m_stmt)) == SQLITE_ROW) {
+    }
+    if (rc != SQLITE_DONE) {
+        result.error = engineMessage(m_db);
+        sqlite3_reset(m_stmt);
+        return result;
+    }
+    result.ok = true;
+    result.changes = sqlite3_changes(m_db);
+    result.lastInsertId = sqlite3_last_insert_rowid(m_db);
+    sqlite3_reset(m_stmt);
+    return result;
+}
+
+QueryResult Statement::fetch(const SqlParams &params)
+{
+    QueryResult result;
+    if (!m_stmt) {
+        result.error = QStringLiteral("statement is not prepared");
+        return result;
+    }
+    if (!bind(params, &result.error))
+        return result;
+    const int columns = sqlite3_column_count(m_stmt);
+    for (int c = 0; c < columns; ++c) {
+        const char *decl = sqlite3_column_decltype(m_stmt, c);
+        result.rows.addColumn(QString::fromUtf8(sqlite3_column_name(m_stmt, c)),
+                              decl ? QString::fromUtf8(decl) : QString());
+    }
+    int rc;
+    while ((rc = sqlite3_step(m_stmt)) == SQLITE_ROW)
+        readRow(m_stmt, result.rows);
+    if (rc != SQLITE_DONE) {
+        result.error = engineMessage(m_db);
+        result.rows = ResultSet();
+        sqlite3_reset(m_stmt);
+        return result;
+    }
+    result.ok = true;
+    sqlite3_reset(m_stmt);
+    return result;
+}
