@@ -60,6 +60,7 @@ void DataSet::setStatement(const QString &sql, const SqlParams &params)
 void DataSet::setRows(ResultSet rows)
 {
     m_rows = std::move(rows);
+    ++m_revision;
     m_order.resize(std::size_t(m_rows.rowCount()));
     std::iota(m_order.begin(), m_order.end(), 0);
     m_active = true;
@@ -102,12 +103,14 @@ QString DataSet::fieldText(QStringView field) const
 void DataSet::setValue(int row, int column, const QVariant &value)
 {
     m_rows.setValue(sourceRow(row), column, value);
+    ++m_revision;
     emit rowChanged(row);
 }
 
 int DataSet::appendRow()
 {
     const int source = m_rows.appendRow();
+    ++m_revision;
     m_order.push_back(source);
     emit rowsReset();
     setCurrent(int(m_order.size()) - 1, false, false);

@@ -75,6 +75,9 @@ public:
 
     // Sum of a column over all rows (footers).
     double sum(int column) const;
+    // Changes whenever rows or values change, not when the rows are sorted or the cursor moves:
+    // lets footers keep their sums across sorts.
+    quint64 revision() const { return m_revision; }
 
 signals:
     void rowsReset();            // new rows or a new order
@@ -94,4 +97,5 @@ private:
     bool m_bof = true;
     bool m_eof = true;
     bool m_active = false;
+    quint64 m_revision = 0;
 };
