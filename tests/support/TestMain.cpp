@@ -1,6 +1,8 @@
 #include "TestMain.h"
 
 #include <QApplication>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QStringList>
 #include <QTest>
 #include <memory>
@@ -26,21 +28,45 @@ int registerTestClass(const char *name, TestFactory factory)
 }
 } // namespace orvtest
 
+// With more than one class to run, each class runs in a child process of its own: Qt Test keeps
+// state between qExec calls (a skipped initTestCase silences the classes after it), and the
+// program's globals are process-wide.
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList only = qEnvironmentVariable("ORV_TEST_CLASS").split(',', Qt::SkipEmptyParts);
+    QStringList selected;
+    for (const auto &entry : orvtest::registry())
+        if (only.isEmpty() || only.contains(QString::fromLatin1(entry.name)))
+            selected << QString::fromLatin1(entry.name);
+
     int failed = 0;
-    int run = 0;
-    for (const auto &entry : orvtest::registry()) {
-        if (!only.isEmpty() && !only.contains(QString::fromLatin1(entry.name)))
-            continue;
-        std::unique_ptr<QObject> test(entry.factory());
-        failed += QTest::qExec(test.get(), argc, argv) != 0 ? 1 : 0;
-        ++run;
+    if (selected.size() == 1) {
+        for (const auto &entry : orvtest::registry()) {
+            if (QString::fromLatin1(entry.name) != selected.first())
+                continue;
+            std::unique_ptr<QObject> test(entry.factory());
+            failed = QTest::qExec(test.get(), argc, argv) != 0 ? 1 : 0;
+        }
+        return failed;
     }
-    qInfo("%d test classes run, %d failed", run, failed);
+    QStringList failures;
+    for (const QString &name : selected) {
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedChannels);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("ORV_TEST_CLASS"), name);
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), app.arguments().mid(1));
+        child.waitForFinished(-1);
+        if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
+            ++failed;
+            failures << name;
+        }
+    }
+    qInfo("%lld test classes run, %d failed%s%s", qlonglong(selected.size()), failed,
+          failures.isEmpty() ? "" : ": ", qPrintable(failures.join(QStringLiteral(", "))));
     return failed == 0 ? 0 : 1;
 }
