@@ -109,6 +109,9 @@ bool Db::openHandle(const QString &path, const QString &key, bool create, QStrin
     }
     const QByteArray k = key.toUtf8();
     sqlite3_key(db, k.constData(), k.size());
+    // Larger pages: a quarter of the per-page cipher work on the big record tables.
+    sqlite3_exec(db, "pragma cipher_page_size = 4096; pragma cache_size = -16000;", nullptr,
+                 nullptr, nullptr);
     sqlite3_busy_timeout(db, BusyTimeoutMs);
     sqlite3_extended_result_codes(db, 1);
     // Reading the schema proves the key: a plain or otherwise keyed file fails here.
