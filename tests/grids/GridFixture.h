@@ -1,0 +1,65 @@
+#pragma once
+// Repair records in a real database, opened into a DataSet, and the repair list's columns: the
+// data most grid tests look at.
+#include "app/DataModule.h"
+#include "grids/DataGrid.h"
+
+#include <QTest>
+#include <vector>
+
+namespace gridtest {
+
+struct Repair {
+    QString plate;
+    QString date;
+    double price;
+    QString memo;
+    QString days = QStringLiteral("1");
+};
+
+inline bool insertRepairs(DataModule &dm, const std::vector<Repair> &rows)
+{
+    for (const Repair &r : rows)
+        if (!dm.ExecSql(QStringLiteral("insert into T_WXrec(F_CPcode,F_WXdate,F_WXprice,F_memo1,"
+                                       "F_WXdayNum) values(:p,:d,:price,:m,:days)"),
+                        {{QStringLiteral("p"), r.plate},
+                         {QStringLiteral("d"), r.date},
+                         {QStringLiteral("price"), r.price},
+                         {QStringLiteral("m"), r.memo},
+                         {QStringLiteral("days"), r.days}}))
+            return false;
+    return true;
+}
+
+inline bool openRepairs(DataModule &dm, DataSet &ds)
+{
+    return dm.OpenQuery(QStringLiteral("select * from T_WXrec order by F_ID"), ds);
+}
+
+inline GridColumn column(const QString &field, const QString &title)
+{
+    GridColumn c;
+    c.fieldName = field;
+    c.title = title;
+    return c;
+}
+
+inline std::vector<GridColumn> repairColumns()
+{
+    return {column(QStringLiteral("F_CPcode"), QStringLiteral("车牌")),
+            column(QStringLiteral("F_WXdate"), QStringLiteral("维修日期")),
+            column(QStringLiteral("F_WXprice"), QStringLiteral("维修金额")),
+            column(QStringLiteral("F_memo1"), QStringLiteral("备注"))};
+}
+
+// The texts of one grid column, top to bottom.
+inline QStringList columnTexts(const DataGrid &grid, int column)
+{
+    QStringList texts;
+    const int rows = grid.dataSet() ? grid.dataSet()->rowCount() : 0;
+    for (int row = 0; row < rows; ++row)
+        texts << grid.cellText(row, column);
+    return texts;
+}
+
+} // namespace gridtest
