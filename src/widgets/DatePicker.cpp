@@ -38,7 +38,8 @@ DatePicker::DatePicker(QWidget *parent) : QDateEdit(parent)
     m_tickBox->setFocusPolicy(Qt::NoFocus);
     m_tickBox->setChecked(true);
     m_tickBox->hide();
-    connect(m_tickBox, &QCheckBox::clicked, this, &DatePicker::setChecked);
+    connect(m_tickBox, &QCheckBox::clicked, this,
+            [this](bool ticked) { setChecked(isReadOnly() ? m_checked : ticked); });
 
     if (QCalendarWidget *calendar = calendarWidget()) {
         connect(calendar, &QCalendarWidget::clicked, this, &DatePicker::chosenByOperator);
@@ -138,8 +139,8 @@ void DatePicker::resizeEvent(QResizeEvent *event)
 void DatePicker::changeEvent(QEvent *event)
 {
     QDateEdit::changeEvent(event);
-    if (event->type() == QEvent::ReadOnlyChange)
-        m_tickBox->setEnabled(!isReadOnly());
+    if (event->type() == QEvent::ReadOnlyChange) // drawn as it is, but no longer clickable
+        m_tickBox->setAttribute(Qt::WA_TransparentForMouseEvents, isReadOnly());
     else if (event->type() == QEvent::PaletteChange)
         updateLook();
 }
