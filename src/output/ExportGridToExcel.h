@@ -1,0 +1,28 @@
+#pragma once
+#include "grids/GridColumn.h"
+
+#include <QString>
+#include <vector>
+
+class DataGrid;
+class DataSet;
+class QWidget;
+
+// The grid export: writes the grid's visible columns and rows into a workbook (WorkbookWriter)
+// in the export folder and, when asked, opens it with the desktop's spreadsheet program. When
+// the workbook cannot be written or opened the operator sees ExcelFailedMessage in a box
+// captioned "错误". Returns the workbook's path, or an empty text on failure.
+inline const QString ExcelFailedMessage =
+    QStringLiteral("系统中的MS Excel软件没有安装或安装不正确！");
+inline const QString ExcelFailedCaption = QStringLiteral("错误");
+
+QString ExportGridToExcel(const std::vector<GridColumn> &columns, const DataSet &data,
+                          const QString &sheetName, bool showExcel, QWidget *parent = nullptr);
+// The grid's columns in their screen order over its data set.
+QString ExportGridToExcel(DataGrid *grid, const QString &sheetName, bool showExcel);
+
+// Exports are written to the system's temporary folder: they are meant to be looked at and
+// saved elsewhere from the spreadsheet program, as the workbook of the original was never saved.
+QString exportFolder();
+// A new file name in the export folder: the sheet name and the time of the export.
+QString exportPath(const QString &sheetName);

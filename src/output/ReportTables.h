@@ -1,0 +1,21 @@
+#pragma once
+#include "ReportData.h"
+
+#include <QString>
+#include <vector>
+
+// The generic parts of a report template, {{table}} and {{cards}}, built from the report's
+// columns so that one template body serves every data set.
+namespace ReportTables {
+
+// The columns a report shows: the visible grid columns in grid order, or, without grid columns,
+// every field of the data set titled by its name.
+std::vector<GridColumn> shownColumns(const ReportData &data);
+
+QString table(const ReportData &data, int rowLimit = -1);
+QString cards(const ReportData &data, int rowLimit = -1);
+
+// A value for HTML: escaped, line breaks kept.
+QString escape(const QString &text);
+
+} // namespace ReportTables

@@ -1,0 +1,106 @@
+#pragma once
+// Repair records in a real encrypted database, opened into a DataSet, with the repair list's
+// columns as a layout gives them (a hidden column, two-level titles, money and date formats):
+// what the export, printing and report tests look at.
+#include "app/DataModule.h"
+#include "db/DataSet.h"
+#include "grids/GridColumn.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QString>
+#include <vector>
+
+namespace outputtest {
+
+struct Repair {
+    QString plate;
+    QString type;
+    QString date;
+    QString days;
+    double price;
+    QString note;
+    QString memo;
+};
+
+inline std::vector<Repair> sampleRepairs()
+{
+    return {
+        {QStringLiteral("粤A12345"), QStringLiteral("保养"), QStringLiteral("2009-03-01"),
+         QStringLiteral("2"), 1234.5, QStringLiteral("1900-08-14"), QStringLiteral("换机油")},
+        {QStringLiteral("0012"), QStringLiteral("大修"), QStringLiteral("1900-08-14"),
+         QStringLiteral("0.5"), -5.25, QStringLiteral("轮胎"), QStringLiteral("a<b & \"c\"")},
+    };
+}
+
+inline bool insertRepairs(DataModule &dm, const std::vector<Repair> &rows)
+{
+    for (const Repair &r : rows) {
+        if (!dm.ExecSql(QStringLiteral("insert into T_WXrec(F_CPcode,F_WXtype,F_WXdate,F_WXdayNum,"
+                                       "F_WXprice,F_WXmemo1,F_memo1) "
+                                       "values(:p,:t,:d,:n,:price,:note,:memo)"),
+                        {{QStringLiteral("p"), r.plate},
+                         {QStringLiteral("t"), r.type},
+                         {QStringLiteral("d"), r.date},
+                         {QStringLiteral("n"), r.days},
+                         {QStringLiteral("price"), r.price},
+                         {QStringLiteral("note"), r.note},
+                         {QStringLiteral("memo"), r.memo}}))
+            return false;
+    }
+    return true;
+}
+
+inline bool openRepairs(DataModule &dm, DataSet &data)
+{
+    return dm.OpenQuery(QStringLiteral("select * from T_WXrec order by F_ID"), data);
+}
+
+inline GridColumn column(const QString &field, const QString &title, const QString &format = {},
+                         bool visible = true)
+{
+    GridColumn c;
+    c.fieldName = field;
+    c.title = title;
+    c.displayFormat = format;
+    c.visible = visible;
+    return c;
+}
+
+// Sheet columns A..G: plate, (hidden type), date, money, days, note, memo.
+inline std::vector<GridColumn> repairColumns()
+{
+    std::vector<GridColumn> columns{
+        column(QStringLiteral("F_CPcode"), QStringLiteral("车牌")),
+        column(QStringLiteral("F_WXtype"), QStringLiteral("维修类型"), {}, false),
+        column(QStringLiteral("F_WXdate"), QStringLiteral("维修日期"),
+               QStringLiteral("yyyy-mm-dd")),
+        column(QStringLiteral("F_WXprice"), QStringLiteral("维修|金额"),
+               QStringLiteral("￥,0.00##")),
+        column(QStringLiteral("F_WXdayNum"), QStringLiteral("维修|天数"), QStringLiteral("0.##")),
+        column(QStringLiteral("F_WXmemo1"), QStringLiteral("维修说明")),
+        column(QStringLiteral("F_memo1"), QStringLiteral("备注")),
+    };
+    columns[3].footerType = GridColumn::Footer::Sum;
+    columns[3].alignment = Qt::AlignRight | Qt::AlignVCenter;
+    columns[0].footerType = GridColumn::Footer::Text;
+    columns[0].footerValue = QStringLiteral("合计");
+    return columns;
+}
+
+// The text of a PDF file through pdftotext, pages separated by form feeds; a null text when the
+// tool is missing.
+inline QString pdfText(const QString &path)
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (tool.isEmpty())
+        return {};
+    QProcess process;
+    process.start(tool,
+                  {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return QStringLiteral("");
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+} // namespace outputtest

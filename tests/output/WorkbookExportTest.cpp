@@ -1,0 +1,227 @@
+#include "OutputFixture.h"
+#include "XlsxReader.h"
+#include "grids/DataGrid.h"
+#include "output/ExcelNumberFormat.h"
+#include "output/ExportGridToExcel.h"
+#include "output/WorkbookWriter.h"
+#include "support/TestEnvironment.h"
+#include "support/TestMain.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace outputtest;
+
+class WorkbookExportTest : public QObject {
+    Q_OBJECT
+private slots:
+    void numberFormats_data();
+    void numberFormats();
+    void sheetNames_data();
+    void sheetNames();
+    void writesTitlesCellsAndFormats();
+    void opensTheWrittenWorkbook();
+    void reportsWhenTheWorkbookCannotBeOpened();
+    void unwritablePathFailsWithoutAFile();
+    void gridExportFollowsScreenOrder();
+};
+
+void WorkbookExportTest::numberFormats_data()
+{
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("excel");
+    QTest::newRow("money") << "￥,0.00##"
+                           << "\"￥\"#,##0.00##";
+    QTest::newRow("quantity") << "0.##"
+                              << "0.##";
+    QTest::newRow("point without decimals") << "0."
+                                            << "0";
+    QTest::newRow("money without decimals") << "￥,0."
+                                            << "\"￥\"#,##0";
+    QTest::newRow("grouped") << "#,##0.00"
+                             << "#,##0.00";
+    QTest::newRow("negative section") << "￥,0.00##;-￥,0.00##"
+                                      << "\"￥\"#,##0.00##;-\"￥\"#,##0.00##";
+    QTest::newRow("empty negative section") << "0.00;"
+                                            << "0.00;-0.00";
+    QTest::newRow("empty zero section") << "0.00;(0.00);"
+                                        << "0.00;(0.00);0.00";
+    QTest::newRow("percent stays text") << "0.00'%'"
+                                        << "0.00\"%\"";
+    QTest::newRow("unit text") << "0.00 元"
+                               << "0.00 \"元\"";
+    QTest::newRow("date") << "yyyy-mm-dd"
+                          << "yyyy-mm-dd";
+    QTest::newRow("chinese date") << "yyyy年mm月dd日"
+                                  << "yyyy\"年\"mm\"月\"dd\"日\"";
+    QTest::newRow("time with n") << "hh:nn:ss"
+                                 << "hh:mm:ss";
+    QTest::newRow("date and time") << "yyyy-mm-dd hh:mm"
+                                   << "yyyy-mm-dd hh:mm";
+    QTest::newRow("none") << "  "
+                          << "";
+}
+
+void WorkbookExportTest::numberFormats()
+{
+    QFETCH(QString, display);
+    QFETCH(QString, excel);
+    QCOMPARE(ExcelNumberFormat::fromDisplayFormat(display), excel);
+}
+
+void WorkbookExportTest::sheetNames_data()
+{
+    QTest::addColumn<QString>("requested");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("plain") << "车辆维修记录"
+                           << "车辆维修记录";
+    QTest::newRow("forbidden characters") << "a[b]c:d*e?f/g\\h"
+                                          << "a_b_c_d_e_f_g_h";
+    QTest::newRow("too long") << QString(40, u'车') << QString(31, u'车');
+    QTest::newRow("apostrophes at the ends") << "'记录'"
+                                             << "记录";
+    QTest::newRow("empty") << ""
+                           << "Sheet1";
+}
+
+void WorkbookExportTest::sheetNames()
+{
+    QFETCH(QString, requested);
+    QFETCH(QString, expected);
+    QCOMPARE(WorkbookWriter::sheetName(requested), expected);
+}
+
+void WorkbookExportTest::writesTitlesCellsAndFormats()
+{
+    TestEnvironment env;
+    DataModule &dm = env.connect();
+    QVERIFY(insertRepairs(dm, sampleRepairs()));
+    DataSet data;
+    QVERIFY(openRepairs(dm, data));
+    data.last();
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("out.xlsx"));
+    QString error;
+    QVERIFY2(
+        WorkbookWriter::write(path, QStringLiteral("车辆维修记录"), repairColumns(), data, &error),
+        qPrintable(error));
+    const XlsxReader book(path);
+    QVERIFY(book.isValid());
+    QCOMPARE(book.sheetName(), QStringLiteral("车辆维修记录"));
+    QCOMPARE(book.rowCount(), 3);
+
+    // Titles at their grid positions; the hidden column leaves B empty.
+    QCOMPARE(book.text("A1"), QStringLiteral("车牌"));
+    QVERIFY(!book.has("B1"));
+    QCOMPARE(book.text("C1"), QStringLiteral("维修日期"));
+    QCOMPARE(book.text("D1"), QStringLiteral("维修|金额"));
+    QCOMPARE(book.text("G1"), QStringLiteral("备注"));
+    QVERIFY(!book.has("B2") && !book.has("B3"));
+
+    // Texts under the text format, leading zeros kept.
+    QCOMPARE(book.text("A2"), QStringLiteral("粤A12345"));
+    QCOMPARE(book.numberFormat("A2"), QStringLiteral("@"));
+    QCOMPARE(book.text("A3"), QStringLiteral("0012"));
+    QVERIFY(book.kind("A3") != QLatin1String("n"));
+    QCOMPARE(book.text("G3"), QStringLiteral("a<b & \"c\""));
+
+    // Dates as dates (2009-03-01 is day 39873), the no-date value left empty.
+    QCOMPARE(book.kind("C2"), QStringLiteral("n"));
+    QCOMPARE(book.number("C2"), 39873.0);
+    QCOMPARE(book.numberFormat("C2"), QStringLiteral("yyyy-mm-dd"));
+    QVERIFY(!book.has("C3"));
+    QVERIFY(!book.has("F2")); // "1900-08-14" in a text column too
+
+    // Numbers as numbers under their translated formats, also from a text field.
+    QCOMPARE(book.kind("D2"), QStringLiteral("n"));
+    QCOMPARE(book.number("D2"), 1234.5);
+    QCOMPARE(book.number("D3"), -5.25);
+    QCOMPARE(book.numberFormat("D2"), QStringLiteral("\"￥\"#,##0.00##"));
+    QCOMPARE(book.kind("E3"), QStringLiteral("n"));
+    QCOMPARE(book.number("E3"), 0.5);
+    QCOMPARE(book.numberFormat("E3"), QStringLiteral("0.##"));
+    QCOMPARE(book.text("F3"), QStringLiteral("轮胎"));
+
+    // The export leaves the data set where it was.
+    QCOMPARE(data.currentRow(), 1);
+}
+
+void WorkbookExportTest::opensTheWrittenWorkbook()
+{
+    TestEnvironment env;
+    DataModule &dm = env.connect();
+    QVERIFY(insertRepairs(dm, sampleRepairs()));
+    DataSet data;
+    QVERIFY(openRepairs(dm, data));
+
+    const QString path =
+        ExportGridToExcel(repairColumns(), data, QStringLiteral("车辆维修记录"), true);
+    QVERIFY(!path.isEmpty());
+    QCOMPARE(env.platform().openedUrls, QList<QUrl>{QUrl::fromLocalFile(path)});
+    QVERIFY(env.platform().shown.isEmpty());
+    QVERIFY(path.startsWith(exportFolder()));
+    QCOMPARE(XlsxReader(path).text("A2"), QStringLiteral("粤A12345"));
+
+    // A second export in the same second gets a file of its own.
+    const QString again =
+        ExportGridToExcel(repairColumns(), data, QStringLiteral("车辆维修记录"), false);
+    QVERIFY(!again.isEmpty() && again != path);
+    QCOMPARE(env.platform().openedUrls.size(), 1);
+    QFile::remove(path);
+    QFile::remove(again);
+}
+
+void WorkbookExportTest::reportsWhenTheWorkbookCannotBeOpened()
+{
+    TestEnvironment env;
+    env.platform().openUrlSucceeds = false;
+    DataSet data;
+    const QString path = ExportGridToExcel(repairColumns(), data, QStringLiteral("记录"), true);
+    QVERIFY(path.isEmpty());
+    QCOMPARE(env.platform().shown.size(), 1);
+    QCOMPARE(env.platform().shown[0].caption, QStringLiteral("错误"));
+    QCOMPARE(env.platform().shown[0].text,
+             QStringLiteral("系统中的MS Excel软件没有安装或安装不正确！"));
+    QCOMPARE(env.platform().shown[0].kind, Platform::MessageKind::Error);
+}
+
+void WorkbookExportTest::unwritablePathFailsWithoutAFile()
+{
+    DataSet data;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("missing/folder/out.xlsx"));
+    QString error;
+    QVERIFY(!WorkbookWriter::write(path, QStringLiteral("x"), repairColumns(), data, &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!QFile::exists(path));
+}
+
+void WorkbookExportTest::gridExportFollowsScreenOrder()
+{
+    TestEnvironment env;
+    DataModule &dm = env.connect();
+    QVERIFY(insertRepairs(dm, sampleRepairs()));
+    DataSet data;
+    QVERIFY(openRepairs(dm, data));
+    data.setSort(QStringLiteral("F_WXprice ASC"));
+
+    DataGrid grid;
+    grid.setDataSet(&data);
+    std::vector<GridColumn> columns = repairColumns();
+    std::swap(columns[0], columns[3]); // the operator moved the money column to the front
+    grid.setColumns(columns);
+
+    const QString path = ExportGridToExcel(&grid, QStringLiteral("车辆维修记录"), true);
+    QVERIFY(!path.isEmpty());
+    const XlsxReader book(path);
+    QCOMPARE(book.text("A1"), QStringLiteral("维修|金额"));
+    QCOMPARE(book.text("D1"), QStringLiteral("车牌"));
+    // Rows in the grid's sort order.
+    QCOMPARE(book.number("A2"), -5.25);
+    QCOMPARE(book.text("D2"), QStringLiteral("0012"));
+    QFile::remove(path);
+}
+
+ORV_TEST(WorkbookExportTest)
+#include "WorkbookExportTest.moc"
