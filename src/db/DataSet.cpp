@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <unordered_map>
 
 namespace {
 
@@ -45,6 +46,67 @@ bool sameValue(const ResultSet &rs, int row, int column, const QVariant &value,
     if (k == ResultSet::Kind::Text)
         return rs.textView(row, column).compare(value.toString(), cs) == 0;
     return rs.text(row, column).compare(value.toString(), cs) == 0;
+}
+
+// Folds like a case-insensitive compare, one UTF-16 unit at a time; texts that compare equal
+// but hash apart only cost a second entry, ranks() below still gives them one rank.
+struct FoldedHash {
+    std::size_t operator()(QStringView text) const
+    {
+        std::size_t h = 1469598103934665603ull;
+        for (const QChar c : text)
+            h = (h ^ c.toCaseFolded().unicode()) * 1099511628211ull;
+        return h;
+    }
+};
+struct FoldedEqual {
+    bool operator()(QStringView a, QStringView b) const
+    {
+        return a.compare(b, Qt::CaseInsensitive) == 0;
+    }
+};
+
+// The rank of each row's text in case-insensitive order (equal texts share a rank, nulls rank
+// -1), or nothing when the column holds other kinds than texts and nulls. A sort of a million
+// rows then compares integers instead of reaching into the text pool at random, and compares
+// texts only once per distinct value.
+std::vector<int> textRanks(const ResultSet &rs, int column)
+{
+    const int rows = rs.rowCount();
+    for (int row = 0; row < rows; ++row) {
+        const ResultSet::Kind k = rs.kind(row, column);
+        if (k != ResultSet::Kind::Text && k != ResultSet::Kind::Null)
+            return {};
+    }
+    std::unordered_map<QStringView, int, FoldedHash, FoldedEqual> ids;
+    std::vector<QStringView> distinct;
+    std::vector<int> ranks(std::size_t(rows), -1);
+    for (int row = 0; row < rows; ++row) {
+        if (rs.kind(row, column) != ResultSet::Kind::Text)
+            continue;
+        const QStringView text = rs.textView(row, column);
+        const auto [it, added] = ids.try_emplace(text, int(distinct.size()));
+        if (added)
+            distinct.push_back(text);
+        ranks[std::size_t(row)] = it->second;
+    }
+    std::vector<int> byText(distinct.size());
+    std::iota(byText.begin(), byText.end(), 0);
+    std::sort(byText.begin(), byText.end(), [&](int a, int b) {
+        return distinct[std::size_t(a)].compare(distinct[std::size_t(b)], Qt::CaseInsensitive) < 0;
+    });
+    std::vector<int> rankOfId(distinct.size());
+    int rank = 0;
+    for (std::size_t i = 0; i < byText.size(); ++i) {
+        if (i > 0 && distinct[std::size_t(byText[i - 1])].compare(distinct[std::size_t(byText[i])],
+                                                                  Qt::CaseInsensitive) != 0)
+            ++rank;
+        rankOfId[std::size_t(byText[i])] = rank;
+    }
+    for (int &r : ranks)
+        if (r >= 0)
+            r = rankOfId[std::size_t(r)];
+    return ranks;
 }
 
 } // namespace
@@ -200,19 +262,26 @@ void DataSet::applySort()
     struct Key {
         int column;
         bool descending;
+        std::vector<int> ranks; // text columns: the rank of each storage row
     };
     std::vector<Key> keys;
     for (const SortKey &k : SortSpec::parse(m_sortText)) {
         const int column = m_rows.columnIndex(k.field);
         if (column >= 0)
-            keys.push_back({column, k.descending});
+            keys.push_back({column, k.descending, textRanks(m_rows, column)});
     }
     if (keys.empty())
         return;
     const ResultSet &rs = m_rows;
     std::stable_sort(m_order.begin(), m_order.end(), [&](int a, int b) {
         for (const Key &k : keys) {
-            const int c = compareCells(rs, a, b, k.column);
+            int c;
+            if (!k.ranks.empty()) {
+                const int x = k.ranks[std::size_t(a)], y = k.ranks[std::size_t(b)];
+                c = x < y ? -1 : (x > y ? 1 : 0);
+            } else {
+                c = compareCells(rs, a, b, k.column);
+            }
             if (c != 0)
                 return k.descending ? c > 0 : c < 0;
         }
