@@ -1,0 +1,45 @@
+#include "CommandWindows.h"
+
+#include <map>
+
+namespace {
+
+using Registry = std::map<int, CommandWindow>;
+
+// The windows built so far, by command number. A window of a later part of the program adds
+// its line here.
+Registry builtWindows()
+{
+    Registry r;
+    return r;
+}
+
+Registry &registry()
+{
+    static Registry windows = builtWindows();
+    return windows;
+}
+
+} // namespace
+
+void CommandWindows::registerWindow(int number,
+                                    std::function<QWidget *(QWidget *mainWindow)> create)
+{
+    registry()[number] = CommandWindow{std::move(create), {}};
+}
+
+void CommandWindows::registerRunner(int number, std::function<void(QWidget *mainWindow)> run)
+{
+    registry()[number] = CommandWindow{{}, std::move(run)};
+}
+
+void CommandWindows::unregister(int number)
+{
+    registry().erase(number);
+}
+
+const CommandWindow *CommandWindows::find(int number)
+{
+    const auto found = registry().find(number);
+    return found == registry().end() ? nullptr : &found->second;
+}
