@@ -1,6 +1,8 @@
 #include "DataSet.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <numeric>
 #include <unordered_map>
 
@@ -107,6 +109,43 @@ std::vector<int> textRanks(const ResultSet &rs, int column)
         if (r >= 0)
             r = rankOfId[std::size_t(r)];
     return ranks;
+}
+
+// The numbers of a column of numbers and nulls (nulls as NaN), or nothing when the column holds
+// texts or integers too large to be exact as doubles; sorted like textRanks().
+std::vector<double> numberKeys(const ResultSet &rs, int column)
+{
+    constexpr qint64 exact = qint64(1) << 53;
+    const int rows = rs.rowCount();
+    std::vector<double> keys(static_cast<std::size_t>(rows));
+    for (int row = 0; row < rows; ++row) {
+        switch (rs.kind(row, column)) {
+        case ResultSet::Kind::Null:
+            keys[std::size_t(row)] = std::numeric_limits<double>::quiet_NaN();
+            break;
+        case ResultSet::Kind::Real:
+            keys[std::size_t(row)] = rs.number(row, column);
+            break;
+        case ResultSet::Kind::Integer: {
+            const qint64 v = rs.integer(row, column);
+            if (v >= exact || v <= -exact)
+                return {};
+            keys[std::size_t(row)] = double(v);
+            break;
+        }
+        default:
+            return {};
+        }
+    }
+    return keys;
+}
+
+int compareNumbers(double x, double y)
+{
+    const bool nx = std::isnan(x), ny = std::isnan(y);
+    if (nx || ny)
+        return nx == ny ? 0 : (nx ? -1 : 1);
+    return x < y ? -1 : (x > y ? 1 : 0);
 }
 
 } // namespace
@@ -262,13 +301,18 @@ void DataSet::applySort()
     struct Key {
         int column;
         bool descending;
-        std::vector<int> ranks; // text columns: the rank of each storage row
+        std::vector<int> ranks;      // text columns: the rank of each storage row
+        std::vector<double> numbers; // number columns: the value of each storage row
     };
     std::vector<Key> keys;
     for (const SortKey &k : SortSpec::parse(m_sortText)) {
         const int column = m_rows.columnIndex(k.field);
-        if (column >= 0)
-            keys.push_back({column, k.descending, textRanks(m_rows, column)});
+        if (column < 0)
+            continue;
+        Key key{column, k.descending, textRanks(m_rows, column), {}};
+        if (key.ranks.empty())
+            key.numbers = numberKeys(m_rows, column);
+        keys.push_back(std::move(key));
     }
     if (keys.empty())
         return;
@@ -279,6 +323,8 @@ void DataSet::applySort()
             if (!k.ranks.empty()) {
                 const int x = k.ranks[std::size_t(a)], y = k.ranks[std::size_t(b)];
                 c = x < y ? -1 : (x > y ? 1 : 0);
+            } else if (!k.numbers.empty()) {
+                c = compareNumbers(k.numbers[std::size_t(a)], k.numbers[std::size_t(b)]);
             } else {
                 c = compareCells(rs, a, b, k.column);
             }

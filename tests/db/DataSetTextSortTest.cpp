@@ -69,6 +69,32 @@ private slots:
             QCOMPARE(ds.sourceRow(row), want[std::size_t(row)]);
     }
 
+    void numbersSortAsNumbersWithNullsFirst()
+    {
+        ResultSet rs({QStringLiteral("F_n")});
+        const QVariantList values = {
+            QVariant(3),   QVariant(2.5),  QVariant(), QVariant(-1), QVariant(qint64(1) << 60),
+            QVariant(2.5), QVariant(-0.5), QVariant()};
+        for (const QVariant &v : values)
+            rs.setValue(rs.appendRow(), 0, v);
+        DataSet ds;
+        ds.setRows(rs);
+        auto texts = [&] {
+            QStringList t;
+            for (int row = 0; row < ds.rowCount(); ++row)
+                t << (ds.rows().isNull(ds.sourceRow(row), 0) ? QStringLiteral("null")
+                                                             : ds.text(row, 0));
+            return t.join(u' ');
+        };
+        ds.setSort(QStringLiteral("F_n ASC"));
+        QCOMPARE(texts(), QStringLiteral("null null -1 -0.5 2.5 2.5 3 1152921504606846976"));
+        ds.setSort(QStringLiteral("F_n DESC"));
+        QCOMPARE(texts(), QStringLiteral("1152921504606846976 3 2.5 2.5 -0.5 -1 null null"));
+        // Equal values keep their loaded order.
+        QCOMPARE(ds.sourceRow(2), 1);
+        QCOMPARE(ds.sourceRow(3), 5);
+    }
+
     void aColumnMixingNumbersAndTextsStillSorts()
     {
         ResultSet rs({QStringLiteral("F_x")});
