@@ -311,55 +311,26 @@ Statement &Statement::operator=(Statement &&other) noexcept
 
 bool Statement::bindValue(int index, const QVariant &value)
 {
+    const ResultSet::Stored stored = ResultSet::storedForm(value);
     int rc = SQLITE_OK;
-    if (!value.isValid() || value.isNull()) {
+    switch (stored.kind) {
+    case ResultSet::Kind::Null:
         rc = sqlite3_bind_null(m_stmt, index);
-    } else {
-        switch (value.typeId()) {
-        case QMetaType::Bool:
-            rc = sqlite3_bind_int(m_stmt, index, value.toBool() ? 1 : 0);
-            break;
-        case QMetaType::Int:
-        case QMetaType::UInt:
-        case QMetaType::LongLong:
-        case QMetaType::ULongLong:
-        case QMetaType::Long:
-        case QMetaType::Short:
-            rc = sqlite3_bind_int64(m_stmt, index, value.toLongLong());
-            break;
-        case QMetaType::Double:
-        case QMetaType::Float:
-            rc = sqlite3_bind_double(m_stmt, index, value.toDouble());
-            break;
-        case QMetaType::QByteArray: {
-            const QByteArray bytes = value.toByteArray();
-            rc = sqlite3_bind_blob(m_stmt, index, bytes.constData(), int(bytes.size()),
-                                   SQLITE_TRANSIENT);
-            break;
-        }
-        case QMetaType::QDate:
-            rc = sqlite3_bind_text16(
-                m_stmt, index, value.toDate().toString(QStringLiteral("yyyy-MM-dd")).utf16(), -1,
-                SQLITE_TRANSIENT);
-            break;
-        case QMetaType::QTime:
-            rc = sqlite3_bind_text16(
-                m_stmt, index, value.toTime().toString(QStringLiteral("hh:mm:ss")).utf16(), -1,
-                SQLITE_TRANSIENT);
-            break;
-        case QMetaType::QDateTime:
-            rc = sqlite3_bind_text16(
-                m_stmt, index,
-                value.toDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")).utf16(), -1,
-                SQLITE_TRANSIENT);
-            break;
-        default: {
-            const QString text = value.toString();
-            rc = sqlite3_bind_text16(m_stmt, index, text.utf16(), int(text.size() * 2),
-                                     SQLITE_TRANSIENT);
-            break;
-        }
-        }
+        break;
+    case ResultSet::Kind::Integer:
+        rc = sqlite3_bind_int64(m_stmt, index, stored.integer);
+        break;
+    case ResultSet::Kind::Real:
+        rc = sqlite3_bind_double(m_stmt, index, stored.real);
+        break;
+    case ResultSet::Kind::Text:
+        rc = sqlite3_bind_text16(m_stmt, index, stored.text.utf16(), int(stored.text.size() * 2),
+                                 SQLITE_TRANSIENT);
+        break;
+    case ResultSet::Kind::Blob:
+        rc = sqlite3_bind_blob(m_stmt, index, stored.blob.constData(), int(stored.blob.size()),
+                               SQLITE_TRANSIENT);
+        break;
     }
     return rc == SQLITE_OK;
 }

@@ -208,15 +208,15 @@ void ResultSet::setBlob(int row, int column, const QByteArray &value)
     m_columns[column].payload[row] = m_blobs.size() - 1;
 }
 
-void ResultSet::setValue(int row, int column, const QVariant &value)
+ResultSet::Stored ResultSet::storedForm(const QVariant &value)
 {
-    if (!value.isValid() || value.isNull()) {
-        setNull(row, column);
-        return;
-    }
+    Stored stored;
+    if (!value.isValid() || value.isNull())
+        return stored;
     switch (value.typeId()) {
     case QMetaType::Bool:
-        setInteger(row, column, value.toBool() ? 1 : 0);
+        stored.kind = Kind::Integer;
+        stored.integer = value.toBool() ? 1 : 0;
         break;
     case QMetaType::Int:
     case QMetaType::UInt:
@@ -224,20 +224,56 @@ void ResultSet::setValue(int row, int column, const QVariant &value)
     case QMetaType::ULongLong:
     case QMetaType::Long:
     case QMetaType::Short:
-        setInteger(row, column, value.toLongLong());
+        stored.kind = Kind::Integer;
+        stored.integer = value.toLongLong();
         break;
     case QMetaType::Double:
     case QMetaType::Float:
-        setReal(row, column, value.toDouble());
+        stored.kind = Kind::Real;
+        stored.real = value.toDouble();
         break;
     case QMetaType::QByteArray:
-        setBlob(row, column, value.toByteArray());
+        stored.kind = Kind::Blob;
+        stored.blob = value.toByteArray();
         break;
     case QMetaType::QDate:
-        setText(row, column, value.toDate().toString(QStringLiteral("yyyy-MM-dd")));
+        stored.kind = Kind::Text;
+        stored.text = value.toDate().toString(QStringLiteral("yyyy-MM-dd"));
+        break;
+    case QMetaType::QTime:
+        stored.kind = Kind::Text;
+        stored.text = value.toTime().toString(QStringLiteral("hh:mm:ss"));
+        break;
+    case QMetaType::QDateTime:
+        stored.kind = Kind::Text;
+        stored.text = value.toDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
         break;
     default:
-        setText(row, column, value.toString());
+        stored.kind = Kind::Text;
+        stored.text = value.toString();
+        break;
+    }
+    return stored;
+}
+
+void ResultSet::setValue(int row, int column, const QVariant &value)
+{
+    const Stored stored = storedForm(value);
+    switch (stored.kind) {
+    case Kind::Null:
+        setNull(row, column);
+        break;
+    case Kind::Integer:
+        setInteger(row, column, stored.integer);
+        break;
+    case Kind::Real:
+        setReal(row, column, stored.real);
+        break;
+    case Kind::Text:
+        setText(row, column, stored.text);
+        break;
+    case Kind::Blob:
+        setBlob(row, column, stored.blob);
         break;
     }
 }

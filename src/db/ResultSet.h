@@ -53,6 +53,17 @@ public:
     void setBlob(int row, int column, const QByteArray &value);
     void setValue(int row, int column, const QVariant &value);
 
+    // The stored form of a value, shared by binding and by edits: booleans and whole numbers as
+    // integers, dates as "yyyy-MM-dd", times as "hh:mm:ss", byte arrays as blobs, the rest as text.
+    struct Stored {
+        Kind kind = Kind::Null;
+        qint64 integer = 0;
+        double real = 0.0;
+        QString text;
+        QByteArray blob;
+    };
+    static Stored storedForm(const QVariant &value);
+
     // Bytes held by the cells, the text pool and the blobs.
     std::size_t memoryBytes() const;
 
