@@ -1,5 +1,7 @@
 #include "CommandWindows.h"
 
+#include "session/WorkLogWindow.h"
+
 #include <map>
 
 namespace {
@@ -11,6 +13,7 @@ using Registry = std::map<int, CommandWindow>;
 Registry builtWindows()
 {
     Registry r;
+    r[104].create = [](QWidget *parent) -> QWidget * { return new WorkLogWindow(parent); };
     return r;
 }
 
