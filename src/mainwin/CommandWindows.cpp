@@ -1,5 +1,6 @@
 #include "CommandWindows.h"
 
+#include "codes/CodeDictionaryWindow.h"
 #include "session/WorkLogWindow.h"
 
 #include <map>
@@ -14,6 +15,7 @@ Registry builtWindows()
 {
     Registry r;
     r[104].create = [](QWidget *parent) -> QWidget * { return new WorkLogWindow(parent); };
+    r[206].run = [](QWidget *mainWindow) { CodeDictionaryWindow::run(mainWindow); };
     return r;
 }
 
