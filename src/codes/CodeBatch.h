@@ -30,7 +30,6 @@ public:
     // Rows without F_ID (appended) and rows whose type or name differ from what was stored, in
     // the order of the set's storage (table order, then the order of appending).
     std::vector<Change> pendingChanges(const DataSet &codes) const;
-    bool hasPendingChanges(const DataSet &codes) const { return !pendingChanges(codes).empty(); }
 
     // Writes the changes in one transaction: all of them or, on an error, none. The result
     // carries the engine's text on failure.

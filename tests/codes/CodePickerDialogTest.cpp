@@ -74,6 +74,7 @@ void addCode(QWidget *picker, const QString &name)
     orvtest::whenModalNamed(QStringLiteral("TDLGaddText"), [name](QWidget *input) {
         input->findChild<QLineEdit *>(QStringLiteral("edtName"))->setText(name);
         press(input, "btnOK");
+        closeIfOpen(input);
     });
     press(picker, "btnNew");
 }
@@ -93,6 +94,7 @@ private slots:
     void nameBoxRefiltersInTableOrder();
     void nameInputRefusesABlankName();
     void pickButtonRunsThePickerForItsType();
+    void pickListSkipsBlanksAndRepeats();
 };
 
 void CodePickerDialogTest::opensOnTheDropDownsCodeAndConfirms_data()
@@ -151,8 +153,10 @@ void CodePickerDialogTest::confirmingOnATypeWithoutCodesSelectsTheBlankItem()
     Editor editor(QStringLiteral("tstype"), {});
     editor.box->addItem(QStringLiteral("旧值")); // a list filled before the codes went away
     editor.box->setCurrentIndex(1);
-    orvtest::whenModalNamed(QStringLiteral("TDLGcodeNewXZ"),
-                            [](QWidget *picker) { press(picker, "btnOK"); });
+    orvtest::whenModalNamed(QStringLiteral("TDLGcodeNewXZ"), [](QWidget *picker) {
+        press(picker, "btnOK");
+        closeIfOpen(picker);
+    });
     const QString picked = PickCodeFor(&editor.window, QStringLiteral("tstype"),
                                        QStringLiteral("投诉类型资料"), editor.box);
     QCOMPARE(picked, QString());
@@ -167,6 +171,7 @@ void CodePickerDialogTest::closingChoosesNothing()
     orvtest::whenModalNamed(QStringLiteral("TDLGcodeNewXZ"), [](QWidget *picker) {
         static_cast<CodePickerDialog *>(picker)->findChild<DataGrid *>()->setCurrentRow(0);
         QTest::keyClick(picker, Qt::Key_Escape);
+        closeIfOpen(picker);
     });
     const QString picked = PickCodeFor(&editor.window, QStringLiteral("cctype"),
                                        QStringLiteral("出车类型资料"), editor.box);
@@ -194,6 +199,7 @@ void CodePickerDialogTest::addedCodeRefillsTheDropDown()
         addedWhileOpen = codestest::names(QStringLiteral("wxtype")).contains(" 四轮定位") &&
                          currentName(picker) == QStringLiteral(" 四轮定位");
         press(picker, confirm ? "btnOK" : "btnClose");
+        closeIfOpen(picker);
     });
     const QString picked = PickCodeFor(&editor.window, QStringLiteral("wxtype"),
                                        QStringLiteral("维修类型资料"), editor.box);
@@ -235,6 +241,7 @@ void CodePickerDialogTest::nameBoxRefiltersInTableOrder()
         press(picker, "btnQuery");
         afterQuery = listedNames(picker);
         press(picker, "btnClose");
+        closeIfOpen(picker);
     });
     PickCodeFor(&editor.window, QStringLiteral("cltype"), QStringLiteral("车辆类型资料"),
                 editor.box);
@@ -256,6 +263,7 @@ void CodePickerDialogTest::nameInputRefusesABlankName()
         press(dialog, "btnOK");
         stayedOpen = dialog->isVisible();
         press(dialog, "btnClose");
+        closeIfOpen(dialog);
     });
     QString name = QStringLiteral("unchanged");
     QVERIFY(!input.InputName(name));
@@ -283,6 +291,15 @@ void CodePickerDialogTest::pickButtonRunsThePickerForItsType()
     QCOMPARE(caption, QStringLiteral("颜色资料"));
     QCOMPARE(listed, (QStringList{"白色", "黑色"}));
     QCOMPARE(editor.box->currentText(), QStringLiteral("黑色"));
+}
+
+void CodePickerDialogTest::pickListSkipsBlanksAndRepeats()
+{
+    Editor editor(QStringLiteral("jftype"), {"路桥费", "", "停车费", "  ", "路桥费", "车船税"});
+    QCOMPARE(editor.items().first(), QString());
+    QStringList names = editor.items().mid(1);
+    names.sort();
+    QCOMPARE(names, (QStringList{"停车费", "路桥费", "车船税"}));
 }
 
 ORV_TEST(CodePickerDialogTest)
