@@ -32,6 +32,8 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
                        "年审、事故、违章、投诉、出车、费用、收入和油耗，并提供到期提醒与统计。"),
         this);
     about->setWordWrap(true);
+    // A wrapped label gets its height from a fixed width.
+    about->setFixedWidth(320);
     auto *publisher = new QLabel(PublisherName, this);
 
     auto *texts = new QVBoxLayout;
@@ -54,5 +56,5 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(buttons);
-    setFixedWidth(420);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
