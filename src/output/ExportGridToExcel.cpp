@@ -5,9 +5,14 @@
 #include "grids/DataGrid.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
+#include <QProgressDialog>
 #include <QStandardPaths>
+#include <QThread>
+#include <QTimer>
 #include <QUrl>
+#include <atomic>
 
 QString exportFolder()
 {
@@ -26,13 +31,62 @@ QString exportPath(const QString &sheetName)
     return path;
 }
 
+namespace {
+
+// Big grids are written on a worker thread behind a progress box with a cancel button, so the
+// program keeps painting; the box is modal, so nothing touches the data set meanwhile.
+bool writeWithProgress(const QString &path, const QString &sheetName,
+                       const std::vector<GridColumn> &columns, const DataSet &data, QWidget *parent,
+                       QString *error, bool *cancelled)
+{
+    std::atomic<int> written{0};
+    std::atomic<bool> stop{false};
+    bool done = false;
+    std::unique_ptr<QThread> worker(QThread::create([&] {
+        done = WorkbookWriter::write(path, sheetName, columns, data, error, [&](int rows) {
+            written = rows;
+            return !stop;
+        });
+    }));
+
+    QProgressDialog progress(ExportProgressText, ExportCancelText, 0, data.rowCount(), parent);
+    progress.setObjectName(QStringLiteral("exportProgress"));
+    progress.setWindowTitle(sheetName);
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.setMinimumDuration(0);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    QEventLoop loop;
+    QObject::connect(&progress, &QProgressDialog::canceled, &loop, [&] { stop = true; });
+    QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, &progress, [&] {
+        stop = stop || progress.wasCanceled();
+        progress.setValue(written);
+    });
+    tick.start(100);
+    progress.show();
+    worker->start();
+    loop.exec();
+    worker->wait();
+    *cancelled = stop;
+    return done;
+}
+
+} // namespace
+
 QString ExportGridToExcel(const std::vector<GridColumn> &columns, const DataSet &data,
                           const QString &sheetName, bool showExcel, QWidget *parent)
 {
     QDir().mkpath(exportFolder());
     const QString path = exportPath(sheetName);
     QString error;
-    bool done = WorkbookWriter::write(path, sheetName, columns, data, &error);
+    bool cancelled = false;
+    bool done = data.rowCount() < BackgroundExportRows
+                    ? WorkbookWriter::write(path, sheetName, columns, data, &error)
+                    : writeWithProgress(path, sheetName, columns, data, parent, &error, &cancelled);
+    if (cancelled)
+        return {};
     if (done && showExcel)
         done = platform().openUrl(QUrl::fromLocalFile(path));
     if (!done) {

@@ -15,6 +15,11 @@ class QWidget;
 inline const QString ExcelFailedMessage =
     QStringLiteral("系统中的MS Excel软件没有安装或安装不正确！");
 inline const QString ExcelFailedCaption = QStringLiteral("错误");
+inline const QString ExportProgressText = QStringLiteral("正在导出到 Excel 工作簿...");
+inline const QString ExportCancelText = QStringLiteral("取消");
+// From this many rows the workbook is written behind a progress box that can cancel it; a
+// cancelled export shows nothing and returns an empty text.
+constexpr int BackgroundExportRows = 20000;
 
 QString ExportGridToExcel(const std::vector<GridColumn> &columns, const DataSet &data,
                           const QString &sheetName, bool showExcel, QWidget *parent = nullptr);

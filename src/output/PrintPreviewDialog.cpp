@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -142,7 +143,10 @@ void PrintPreviewDialog::preview(PrintPages &pages, const QString &documentName,
         interceptor()(pages, documentName);
         return;
     }
+    // Laying out a long printout takes a moment before the first page shows.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     PrintPreviewDialog dialog(pages, documentName, parent);
+    QGuiApplication::restoreOverrideCursor();
     dialog.exec();
 }
 

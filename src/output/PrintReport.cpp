@@ -13,7 +13,8 @@ void PrintReport(const QString &name, const DataSet &data, ReportValueProvider *
     if (data.isEmpty())
         return;
     const QString source = ReportTemplate::load(name);
-    ReportPages pages(ReportTemplate::render(source, ReportData{&data, columns, provider}));
+    const ReportData report{&data, columns, provider};
+    ReportPages pages(ReportTemplate::renderParts(source, report), report);
     const QString title = ReportTemplate::title(source);
     PrintPreviewDialog::preview(pages, title.isEmpty() ? name : title, parent);
 }

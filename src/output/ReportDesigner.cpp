@@ -186,7 +186,7 @@ void ReportDesigner::updatePreview()
 
 void ReportDesigner::showPrintPreview()
 {
-    ReportPages pages(ReportTemplate::render(source(), m_data));
+    ReportPages pages(ReportTemplate::renderParts(source(), m_data), m_data);
     const QString title = ReportTemplate::title(source());
     PrintPreviewDialog::preview(pages, title.isEmpty() ? m_name : title, this);
 }

@@ -1,31 +1,46 @@
 #pragma once
 #include "PrintPages.h"
+#include "ReportData.h"
+#include "ReportTemplate.h"
 
 #include <QImage>
-#include <QTextDocument>
+#include <memory>
+#include <vector>
 
-// A report's HTML as pages: QTextDocument lays it out on the printable area (table headers in
-// <thead> repeat on every page) and each page gets "第 n 页 共 m 页" at its foot. A template
-// asks for landscape paper with <meta name="orientation" content="landscape">.
+class QTextDocument;
+
+// An expanded report template as pages: its HTML parts laid out by QTextDocument, its tables
+// (GridTable, titles repeated on every page, totals after the last row) and cards (ReportCards)
+// laid out natively, one after the other down the pages; every page gets "第 n 页 共 m 页" at its
+// foot. A template asks for landscape paper with <meta name="orientation" content="landscape">.
 class ReportPages : public PrintPages {
 public:
-    explicit ReportPages(const QString &html);
+    ReportPages(std::vector<ReportTemplate::Part> parts, ReportData data);
+    explicit ReportPages(const QString &html); // HTML alone
+    ~ReportPages() override;
 
-    QTextDocument &document() { return m_document; }
     int pageCount() override;
     void paintPage(QPainter &painter, int index) override;
 
-    // Whether the HTML asks for landscape paper.
+    // The text of the HTML parts (tests, the designer).
+    QString plainText() const;
+
     static bool wantsLandscape(const QString &html);
 
 protected:
     void relayout() override { m_laidOut = false; }
 
 private:
+    struct Block;
+    struct Piece;
     void layout();
     double bodyHeight() const;
 
-    QImage m_layoutDevice; // gives the document the print resolution
-    QTextDocument m_document;
+    QImage m_layoutDevice; // gives the documents the print resolution
+    ReportData m_data;
+    std::vector<GridColumn> m_shownColumns;
+    std::vector<std::unique_ptr<Block>> m_blocks;
+    std::vector<Piece> m_pieces;
+    std::vector<int> m_firstPiece; // per page, then the piece count
     bool m_laidOut = false;
 };

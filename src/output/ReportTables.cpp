@@ -33,10 +33,8 @@ bool isMoney(const GridColumn &column)
     return column.displayFormat.contains(u'￥');
 }
 
-// The totals row: the grid's footers where it has any, otherwise sums of the money columns.
-// Empty when there is nothing to total.
-std::vector<QString> totals(const std::vector<GridColumn> &columns, const ColumnTexts &texts,
-                            const DataSet &data)
+std::vector<QString> totalsOf(const std::vector<GridColumn> &columns, const ColumnTexts &texts,
+                              const DataSet &data)
 {
     std::vector<QString> sums(columns.size());
     bool footers = false;
@@ -72,6 +70,12 @@ QString ReportTables::escape(const QString &text)
     QString escaped = text.toHtmlEscaped();
     escaped.replace(u'\n', QStringLiteral("<br/>"));
     return escaped;
+}
+
+std::vector<QString> ReportTables::totals(const std::vector<GridColumn> &columns,
+                                          const DataSet &data)
+{
+    return totalsOf(columns, ColumnTexts(columns, data), data);
 }
 
 std::vector<GridColumn> ReportTables::shownColumns(const ReportData &data)
@@ -177,7 +181,7 @@ QString ReportTables::table(const ReportData &report, int rowLimit)
         }
         html += QStringLiteral("</tr>\n");
     }
-    const std::vector<QString> sums = totals(columns, texts, data);
+    const std::vector<QString> sums = totalsOf(columns, texts, data);
     if (!sums.empty()) {
         html += QStringLiteral("<tr class=\"total\">");
         for (std::size_t i = 0; i < columns.size(); ++i)

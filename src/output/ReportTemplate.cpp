@@ -174,7 +174,9 @@ class Renderer {
 public:
     Renderer(const ReportData &data, int rowLimit) : m_data(data), m_rowLimit(rowLimit) {}
 
-    void render(const std::vector<Node> &nodes, int row, QString &out) const
+    // With parts, top-level tables and cards become parts of their own.
+    void render(const std::vector<Node> &nodes, int row, QString &out,
+                std::vector<ReportTemplate::Part> *parts = nullptr) const
     {
         for (const Node &node : nodes) {
             switch (node.kind) {
@@ -198,10 +200,18 @@ public:
                 }
                 break;
             case Node::Table:
-                out += ReportTables::table(m_data, m_rowLimit);
-                break;
             case Node::Cards:
-                out += ReportTables::cards(m_data, m_rowLimit);
+                if (parts) {
+                    parts->push_back({ReportTemplate::Part::Html, out});
+                    parts->push_back({node.kind == Node::Table ? ReportTemplate::Part::Table
+                                                               : ReportTemplate::Part::Cards,
+                                      {}});
+                    out.clear();
+                } else if (node.kind == Node::Table) {
+                    out += ReportTables::table(m_data, m_rowLimit);
+                } else {
+                    out += ReportTables::cards(m_data, m_rowLimit);
+                }
                 break;
             }
         }
@@ -257,4 +267,17 @@ QString ReportTemplate::render(const QString &source, const ReportData &data, in
     out.reserve(source.size() * 2);
     renderer.render(nodes, renderer.currentRow(), out);
     return out;
+}
+
+std::vector<ReportTemplate::Part> ReportTemplate::renderParts(const QString &source,
+                                                              const ReportData &data)
+{
+    Compiler compiler(data, title(source), -1);
+    const std::vector<Node> nodes = compiler.compile(source);
+    const Renderer renderer(data, -1);
+    std::vector<Part> parts;
+    QString out;
+    renderer.render(nodes, renderer.currentRow(), out, &parts);
+    parts.push_back({Part::Html, out});
+    return parts;
 }

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 // The report templates: HTML files Qr/<name>.html with placeholders in double braces.
 //
@@ -30,9 +31,18 @@ namespace ReportTemplate {
 const QStringList &customVariables();
 inline const QString CustomCategory = QStringLiteral(" 自定义变量");
 
-// Expands the template; rowLimit >= 0 stops row blocks and tables after that many rows (the
-// designer's live preview).
+// Expands the template into one HTML text; rowLimit >= 0 stops row blocks and tables after that
+// many rows (the designer's live preview).
 QString render(const QString &source, const ReportData &data, int rowLimit = -1);
+
+// The expanded template for printing: HTML parts, with {{table}} and {{cards}} (outside row
+// blocks) left as parts of their own that ReportPages lays out natively, so a report of many
+// thousand rows paginates in moments. Such a tag should stand outside other HTML tables.
+struct Part {
+    enum Kind { Html, Table, Cards } kind;
+    QString html;
+};
+std::vector<Part> renderParts(const QString &source, const ReportData &data);
 
 // The text of the template's <title>, empty when it has none.
 QString title(const QString &source);

@@ -160,7 +160,8 @@ QString WorkbookWriter::sheetName(const QString &requested)
 namespace {
 
 bool writeWorkbook(const QString &path, const QString &sheetName,
-                   const std::vector<GridColumn> &columns, const DataSet &data, QString *error)
+                   const std::vector<GridColumn> &columns, const DataSet &data, QString *error,
+                   const WorkbookWriter::Progress &progress)
 {
     auto fail = [&](const QString &reason) {
         if (error)
@@ -200,6 +201,8 @@ bool writeWorkbook(const QString &path, const QString &sheetName,
     // Rows past the sheet's last row cannot be held by any workbook and are left out.
     const int rows = std::min(data.rowCount(), MaxSheetRows - 1);
     for (int row = 0; row < rows; ++row) {
+        if (progress && row % 1000 == 0 && !progress(row))
+            return fail(QStringLiteral("stopped"));
         for (const Column &column : visible) {
             if (column.dataColumn < 0)
                 continue;
@@ -209,6 +212,8 @@ bool writeWorkbook(const QString &path, const QString &sheetName,
                 return fail(QString::fromUtf8(lxw_strerror(result)));
         }
     }
+    if (progress && !progress(rows))
+        return fail(QStringLiteral("stopped"));
     const lxw_error closed = book.close();
     if (closed != LXW_NO_ERROR)
         return fail(QString::fromUtf8(lxw_strerror(closed)));
@@ -219,9 +224,9 @@ bool writeWorkbook(const QString &path, const QString &sheetName,
 
 bool WorkbookWriter::write(const QString &path, const QString &sheetName,
                            const std::vector<GridColumn> &columns, const DataSet &data,
-                           QString *error)
+                           QString *error, const Progress &progress)
 {
-    if (writeWorkbook(path, sheetName, columns, data, error))
+    if (writeWorkbook(path, sheetName, columns, data, error, progress))
         return true;
     QFile::remove(path); // a half-written workbook must not be opened
     return false;

@@ -2,6 +2,7 @@
 #include "grids/GridColumn.h"
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 class DataSet;
@@ -22,8 +23,13 @@ public:
     // Excel's limits: 31 characters, none of []:*?/\, no apostrophe at either end.
     static QString sheetName(const QString &requested);
 
-    // False, with a reason in *error, when the file cannot be written.
+    // Told the number of rows written now and then; returning false stops the export.
+    using Progress = std::function<bool(int rowsWritten)>;
+
+    // False, with a reason in *error, when the file cannot be written or the export was stopped;
+    // no file is left then. Reads the data set only, so it may run on a worker thread while the
+    // data set stays untouched.
     static bool write(const QString &path, const QString &sheetName,
                       const std::vector<GridColumn> &columns, const DataSet &data,
-                      QString *error = nullptr);
+                      QString *error = nullptr, const Progress &progress = {});
 };

@@ -4,9 +4,12 @@
 #include "output/ExcelNumberFormat.h"
 #include "output/ExportGridToExcel.h"
 #include "output/WorkbookWriter.h"
+#include "support/ModalHelper.h"
 #include "support/TestEnvironment.h"
 #include "support/TestMain.h"
 
+#include <QDir>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,10 +23,12 @@ private slots:
     void sheetNames_data();
     void sheetNames();
     void writesTitlesCellsAndFormats();
+    void writesTimesAndKeepsTextThatIsNoDate();
     void opensTheWrittenWorkbook();
     void reportsWhenTheWorkbookCannotBeOpened();
     void unwritablePathFailsWithoutAFile();
     void gridExportFollowsScreenOrder();
+    void bigExportsRunBehindAProgressBoxThatCancels();
 };
 
 void WorkbookExportTest::numberFormats_data()
@@ -147,6 +152,34 @@ void WorkbookExportTest::writesTitlesCellsAndFormats()
     QCOMPARE(data.currentRow(), 1);
 }
 
+void WorkbookExportTest::writesTimesAndKeepsTextThatIsNoDate()
+{
+    ResultSet rows({QStringLiteral("F_when"), QStringLiteral("F_time"), QStringLiteral("F_odd")});
+    const int row = rows.appendRow();
+    rows.setText(row, 0, u"2009-03-01 12:00:00");
+    rows.setText(row, 1, u"12:30:00");
+    rows.setText(row, 2, u"未定");
+    DataSet data;
+    data.setRows(std::move(rows));
+    const std::vector<GridColumn> columns{
+        column(QStringLiteral("F_when"), QStringLiteral("时间"),
+               QStringLiteral("yyyy-mm-dd hh:nn")),
+        column(QStringLiteral("F_time"), QStringLiteral("时刻"), QStringLiteral("hh:nn:ss")),
+        column(QStringLiteral("F_odd"), QStringLiteral("日期"), QStringLiteral("yyyy-mm-dd"))};
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("times.xlsx"));
+    QVERIFY(WorkbookWriter::write(path, QStringLiteral("t"), columns, data));
+    const XlsxReader book(path);
+    QCOMPARE(book.number("A2"), 39873.5);
+    QCOMPARE(book.numberFormat("A2"), QStringLiteral("yyyy-mm-dd hh:mm"));
+    QCOMPARE(book.number("B2"), 0.5 + 1.0 / 48);
+    QCOMPARE(book.numberFormat("B2"), QStringLiteral("hh:mm:ss"));
+    // A text that is no date stays text under a date format.
+    QVERIFY(book.kind("C2") != QLatin1String("n"));
+    QCOMPARE(book.text("C2"), QStringLiteral("未定"));
+}
+
 void WorkbookExportTest::opensTheWrittenWorkbook()
 {
     TestEnvironment env;
@@ -221,6 +254,50 @@ void WorkbookExportTest::gridExportFollowsScreenOrder()
     QCOMPARE(book.number("A2"), -5.25);
     QCOMPARE(book.text("D2"), QStringLiteral("0012"));
     QFile::remove(path);
+}
+
+void WorkbookExportTest::bigExportsRunBehindAProgressBoxThatCancels()
+{
+    TestEnvironment env;
+    auto codes = [](int count) {
+        ResultSet rows({QStringLiteral("F_code"), QStringLiteral("F_price")}, {"TEXT", "REAL"});
+        for (int i = 0; i < count; ++i) {
+            const int row = rows.appendRow();
+            rows.setText(row, 0, QStringLiteral("C%1").arg(i));
+            rows.setReal(row, 1, i * 0.5);
+        }
+        return rows;
+    };
+    const std::vector<GridColumn> columns{
+        column(QStringLiteral("F_code"), QStringLiteral("编号")),
+        column(QStringLiteral("F_price"), QStringLiteral("金额"), QStringLiteral("0.00"))};
+
+    DataSet big;
+    big.setRows(codes(BackgroundExportRows + 10));
+    const QString path = ExportGridToExcel(columns, big, QStringLiteral("大表"), true);
+    QVERIFY(!path.isEmpty());
+    const XlsxReader book(path);
+    QCOMPARE(book.rowCount(), BackgroundExportRows + 11);
+    QCOMPARE(book.text(QStringLiteral("A%1").arg(BackgroundExportRows + 11)),
+             QStringLiteral("C%1").arg(BackgroundExportRows + 9));
+    QFile::remove(path);
+
+    // Cancelling shows nothing, opens nothing and leaves no file.
+    DataSet huge;
+    huge.setRows(codes(400000));
+    bool asked = false;
+    orvtest::whenModalNamed(QStringLiteral("exportProgress"), [&](QWidget *box) {
+        asked = true;
+        auto *cancel = box->findChild<QPushButton *>();
+        QVERIFY(cancel);
+        cancel->click();
+    });
+    const int before = QDir(exportFolder()).count();
+    QVERIFY(ExportGridToExcel(columns, huge, QStringLiteral("大表"), true).isEmpty());
+    QVERIFY(asked);
+    QVERIFY(env.platform().shown.isEmpty());
+    QCOMPARE(env.platform().openedUrls.size(), 1);
+    QCOMPARE(QDir(exportFolder()).count(), before);
 }
 
 ORV_TEST(WorkbookExportTest)
