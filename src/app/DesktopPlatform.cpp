@@ -5,28 +5,41 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 
 Platform::Answer DesktopPlatform::message(QWidget *parent, const QString &caption,
                                           const QString &text, MessageKind kind)
 {
+    // Built by hand so that the buttons speak Chinese whatever translations are installed.
+    QMessageBox box(parent);
+    box.setWindowTitle(caption);
+    box.setText(text);
     switch (kind) {
     case MessageKind::Question:
-        return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No,
-                                     QMessageBox::Yes) == QMessageBox::Yes
-                   ? Answer::Yes
-                   : Answer::No;
+        box.setIcon(QMessageBox::Question);
+        break;
     case MessageKind::Warning:
-        QMessageBox::warning(parent, caption, text);
+        box.setIcon(QMessageBox::Warning);
         break;
     case MessageKind::Error:
-        QMessageBox::critical(parent, caption, text);
+        box.setIcon(QMessageBox::Critical);
         break;
     case MessageKind::Information:
-        QMessageBox::information(parent, caption, text);
+        box.setIcon(QMessageBox::Information);
         break;
     }
-    return Answer::Ok;
+    if (kind != MessageKind::Question) {
+        box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
+        box.exec();
+        return Answer::Ok;
+    }
+    QPushButton *yes = box.addButton(QStringLiteral("是(&Y)"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(QStringLiteral("否(&N)"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes ? Answer::Yes : Answer::No;
 }
 
 bool DesktopPlatform::inputText(QWidget *parent, const QString &caption, const QString &prompt,

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 namespace {
 
@@ -31,6 +33,13 @@ QString chineseFontFamily()
 void applyApplicationLook()
 {
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    // Qt's own texts (file dialogs, standard buttons, context menus of edits) in Chinese.
+    auto *translator = new QTranslator(qApp);
+    if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+    else
+        delete translator;
     const QString sans = chineseFontFamily();
     if (!sans.isEmpty()) {
         QFont font(sans);
