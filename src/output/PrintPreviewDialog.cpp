@@ -100,7 +100,7 @@ PrintPreviewDialog::PrintPreviewDialog(PrintPages &pages, const QString &documen
             &QAction::triggered, this, [this] { setZoom(std::max(0.25, effectiveZoom() / 1.25)); });
     connect(
         toolAction(bar, QStringLiteral("actZoomIn"), QStringLiteral("放大"), QKeySequence::ZoomIn),
-        &QAction::triggered, this, [this] { setZoom(std::min(5.0, effectiveZoom() * 1.25)); });
+        &QAction::triggered, this, [this] { setZoom(std::min(3.0, effectiveZoom() * 1.25)); });
     bar->addSeparator();
 
     auto *orientation = new QActionGroup(this);
@@ -126,6 +126,7 @@ PrintPreviewDialog::PrintPreviewDialog(PrintPages &pages, const QString &documen
     m_scroll->setWidgetResizable(true);
     m_scroll->setAlignment(Qt::AlignCenter);
     m_scroll->setBackgroundRole(QPalette::Dark);
+    m_scroll->viewport()->installEventFilter(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -244,11 +245,12 @@ void PrintPreviewDialog::setOrientation(bool landscape)
     render();
 }
 
-void PrintPreviewDialog::resizeEvent(QResizeEvent *event)
+bool PrintPreviewDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    QDialog::resizeEvent(event);
-    if (m_zoom <= 0)
+    // Fitting zooms follow the room the page has.
+    if (watched == m_scroll->viewport() && event->type() == QEvent::Resize && m_zoom <= 0)
         render();
+    return QDialog::eventFilter(watched, event);
 }
 
 void PrintPreviewDialog::keyPressEvent(QKeyEvent *event)

@@ -21,32 +21,54 @@ struct CellStyle {
     enum class Kind { Text, Number, Date } kind = Kind::Text;
 };
 
-bool storedDateTime(const QString &text, lxw_datetime *out)
+int digits(QStringView text, qsizetype from, qsizetype count)
 {
-    QDateTime value;
-    bool timeOnly = false;
-    for (const char *format : {"yyyy-MM-dd", "yyyy-MM-dd HH:mm:ss", "yyyy-MM-ddTHH:mm:ss"}) {
-        value = QDateTime::fromString(text, QLatin1String(format));
-        if (value.isValid())
-            break;
+    int value = 0;
+    for (qsizetype i = from; i < from + count; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < u'0' || c > u'9')
+            return -1;
+        value = value * 10 + (c - u'0');
     }
-    if (!value.isValid()) {
-        const QTime time = QTime::fromString(text, QStringLiteral("HH:mm:ss"));
-        if (!time.isValid())
-            return false;
-        value = QDateTime(QDate(1900, 1, 1), time);
-        timeOnly = true;
-    }
-    const QDate date = value.date();
-    const QTime time = value.time();
-    // A time alone is a fraction of a day: the library takes year, month and day 0 for it.
-    *out = lxw_datetime{timeOnly ? 0 : date.year(),
-                        timeOnly ? 0 : date.month(),
-                        timeOnly ? 0 : date.day(),
-                        time.hour(),
-                        time.minute(),
-                        double(time.second())};
+    return value;
+}
+
+// "hh:mm:ss" at `from`.
+bool storedTime(QStringView text, qsizetype from, lxw_datetime *out)
+{
+    if (text.size() - from != 8 || text[from + 2] != u':' || text[from + 5] != u':')
+        return false;
+    const int hour = digits(text, from, 2);
+    const int minute = digits(text, from + 3, 2);
+    const int second = digits(text, from + 6, 2);
+    if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59)
+        return false;
+    out->hour = hour;
+    out->min = minute;
+    out->sec = second;
     return true;
+}
+
+// The stored forms "yyyy-MM-dd", "yyyy-MM-dd hh:mm:ss" and "hh:mm:ss", read by hand: going
+// through QDateTime would look the time zone up for every cell of a big export.
+bool storedDateTime(QStringView text, lxw_datetime *out)
+{
+    *out = lxw_datetime{};
+    if (storedTime(text, 0, out))
+        return true; // a time alone: the library takes year, month and day 0 for a day fraction
+    if (text.size() < 10 || text[4] != u'-' || text[7] != u'-')
+        return false;
+    const int year = digits(text, 0, 4);
+    const int month = digits(text, 5, 2);
+    const int day = digits(text, 8, 2);
+    if (!QDate::isValid(year, month, day) || year < 1900)
+        return false;
+    out->year = year;
+    out->month = month;
+    out->day = day;
+    if (text.size() == 10)
+        return true;
+    return (text[10] == u' ' || text[10] == u'T') && storedTime(text, 11, out);
 }
 
 class Workbook {
