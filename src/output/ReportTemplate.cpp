@@ -27,10 +27,7 @@ struct Node {
 
 class Compiler {
 public:
-    Compiler(const ReportData &data, const QString &title, int rowLimit)
-        : m_data(data), m_title(title), m_rowLimit(rowLimit)
-    {
-    }
+    Compiler(const ReportData &data, const QString &title) : m_data(data), m_title(title) {}
 
     std::vector<Node> compile(const QString &source)
     {
@@ -167,7 +164,6 @@ private:
 
     const ReportData &m_data;
     QString m_title;
-    int m_rowLimit;
 };
 
 class Renderer {
@@ -260,7 +256,7 @@ QString ReportTemplate::load(const QString &name)
 
 QString ReportTemplate::render(const QString &source, const ReportData &data, int rowLimit)
 {
-    Compiler compiler(data, title(source), rowLimit);
+    Compiler compiler(data, title(source));
     const std::vector<Node> nodes = compiler.compile(source);
     const Renderer renderer(data, rowLimit);
     QString out;
@@ -272,7 +268,7 @@ QString ReportTemplate::render(const QString &source, const ReportData &data, in
 std::vector<ReportTemplate::Part> ReportTemplate::renderParts(const QString &source,
                                                               const ReportData &data)
 {
-    Compiler compiler(data, title(source), -1);
+    Compiler compiler(data, title(source));
     const std::vector<Node> nodes = compiler.compile(source);
     const Renderer renderer(data, -1);
     std::vector<Part> parts;
