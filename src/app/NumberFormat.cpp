@@ -1,5 +1,7 @@
 #include "NumberFormat.h"
 
+#include "FormatText.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -85,7 +87,7 @@ NumberFormat::Section NumberFormat::parseSection(QStringView text)
     };
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (c == u'\'' || c == u'"') {
+        if (FormatText::isQuote(c)) {
             const qsizetype end = text.indexOf(c, i + 1);
             const qsizetype stop = end < 0 ? text.size() : end;
             literal += text.mid(i + 1, stop - i - 1);
@@ -127,28 +129,8 @@ NumberFormat NumberFormat::parse(const QString &displayFormat)
     NumberFormat result;
     if (displayFormat.isEmpty())
         return result;
-    // Split on semicolons outside quotes, at most three sections.
-    const QStringView text(displayFormat);
-    qsizetype start = 0;
-    QChar quote;
-    for (qsizetype i = 0; i <= text.size() && result.m_sections.size() < 3; ++i) {
-        if (i < text.size()) {
-            const QChar c = text[i];
-            if (!quote.isNull()) {
-                if (c == quote)
-                    quote = QChar();
-                continue;
-            }
-            if (c == u'\'' || c == u'"') {
-                quote = c;
-                continue;
-            }
-            if (c != u';')
-                continue;
-        }
-        result.m_sections.push_back(parseSection(text.mid(start, i - start)));
-        start = i + 1;
-    }
+    for (QStringView part : FormatText::splitSections(displayFormat))
+        result.m_sections.push_back(parseSection(part));
     return result;
 }
 

@@ -1,5 +1,7 @@
 #include "CellFormatter.h"
 
+#include "app/FormatText.h"
+
 #include <QDateTime>
 
 namespace {
@@ -92,23 +94,14 @@ bool CellFormatter::looksLikeDate(QStringView t)
 bool CellFormatter::isDateTimeFormat(QStringView format)
 {
     bool letters = false;
-    QChar quote;
-    for (const QChar c : format) {
-        if (!quote.isNull()) {
-            if (c == quote)
-                quote = QChar();
-            continue;
-        }
-        if (c == u'\'' || c == u'"') {
-            quote = c;
-            continue;
-        }
+    const bool noDigits = FormatText::forEachUnquoted(format, [&](qsizetype, QChar c) {
         if (c == u'0' || c == u'#')
             return false;
         if (QStringLiteral("ymdhnsYMDHNS").contains(c))
             letters = true;
-    }
-    return letters;
+        return true;
+    });
+    return noDigits && letters;
 }
 
 QString CellFormatter::toQtDateTimeFormat(QStringView format)
@@ -127,7 +120,7 @@ QString CellFormatter::toQtDateTimeFormat(QStringView format)
             }
             continue;
         }
-        if (c == u'\'' || c == u'"') {
+        if (FormatText::isQuote(c)) {
             quote = c;
             out += u'\'';
             continue;

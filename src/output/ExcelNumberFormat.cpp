@@ -1,6 +1,7 @@
 #include "ExcelNumberFormat.h"
 
 #include "DateTimeFormat.h"
+#include "app/FormatText.h"
 #include "grids/CellFormatter.h"
 
 #include <vector>
@@ -32,7 +33,7 @@ Section parseSection(QStringView text)
     };
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (c == u'\'' || c == u'"') {
+        if (FormatText::isQuote(c)) {
             const qsizetype end = text.indexOf(c, i + 1);
             const qsizetype stop = end < 0 ? text.size() : end;
             literal(text.mid(i + 1, stop - i - 1));
@@ -51,32 +52,6 @@ Section parseSection(QStringView text)
         }
     }
     return section;
-}
-
-std::vector<QStringView> splitSections(QStringView text)
-{
-    std::vector<QStringView> sections;
-    qsizetype start = 0;
-    QChar quote;
-    for (qsizetype i = 0; i <= text.size() && sections.size() < 3; ++i) {
-        if (i < text.size()) {
-            const QChar c = text[i];
-            if (!quote.isNull()) {
-                if (c == quote)
-                    quote = QChar();
-                continue;
-            }
-            if (c == u'\'' || c == u'"') {
-                quote = c;
-                continue;
-            }
-            if (c != u';')
-                continue;
-        }
-        sections.push_back(text.mid(start, i - start));
-        start = i + 1;
-    }
-    return sections;
 }
 
 bool isPlainLiteral(QChar c)
@@ -161,7 +136,7 @@ QString ExcelNumberFormat::fromDisplayFormat(const QString &displayFormat)
     if (CellFormatter::isDateTimeFormat(trimmed))
         return DateTimeFormat::toExcel(trimmed);
 
-    const std::vector<QStringView> parts = splitSections(trimmed);
+    const std::vector<QStringView> parts = FormatText::splitSections(trimmed);
     std::vector<Section> sections;
     for (QStringView part : parts)
         sections.push_back(parseSection(part));
