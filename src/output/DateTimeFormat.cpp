@@ -1,5 +1,6 @@
 #include "DateTimeFormat.h"
 
+#include "ExcelLiteral.h"
 #include "grids/CellFormatter.h"
 
 namespace {
@@ -10,28 +11,6 @@ bool isPlainLiteral(QChar c)
     return c == u'-' || c == u'/' || c == u':' || c == u' ' || c == u'.' || c == u'(' || c == u')';
 }
 
-void appendLiteral(QString &out, QStringView text)
-{
-    QString quoted;
-    auto flush = [&] {
-        if (!quoted.isEmpty())
-            out += u'"' + quoted + u'"';
-        quoted.clear();
-    };
-    for (const QChar c : text) {
-        if (isPlainLiteral(c)) {
-            flush();
-            out += c;
-        } else if (c == u'"') {
-            flush();
-            out += QStringLiteral("\\\"");
-        } else {
-            quoted += c;
-        }
-    }
-    flush();
-}
-
 } // namespace
 
 QString DateTimeFormat::toExcel(const QString &displayFormat)
@@ -40,7 +19,7 @@ QString DateTimeFormat::toExcel(const QString &displayFormat)
     QString out;
     QString literal;
     auto flush = [&] {
-        appendLiteral(out, literal);
+        ExcelLiteral::append(out, literal, isPlainLiteral);
         literal.clear();
     };
     for (qsizetype i = 0; i < qt.size(); ++i) {

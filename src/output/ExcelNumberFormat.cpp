@@ -1,6 +1,7 @@
 #include "ExcelNumberFormat.h"
 
 #include "DateTimeFormat.h"
+#include "ExcelLiteral.h"
 #include "app/FormatText.h"
 #include "grids/CellFormatter.h"
 
@@ -59,28 +60,6 @@ bool isPlainLiteral(QChar c)
     return c == u'-' || c == u'+' || c == u'(' || c == u')' || c == u' ';
 }
 
-void appendLiteral(QString &out, const QString &text)
-{
-    QString quoted;
-    auto flush = [&] {
-        if (!quoted.isEmpty())
-            out += u'"' + quoted + u'"';
-        quoted.clear();
-    };
-    for (const QChar c : text) {
-        if (isPlainLiteral(c)) {
-            flush();
-            out += c;
-        } else if (c == u'"') {
-            flush();
-            out += QStringLiteral("\\\"");
-        } else {
-            quoted += c;
-        }
-    }
-    flush();
-}
-
 QString renderSection(const Section &section)
 {
     std::vector<Token> tokens = section.tokens;
@@ -107,7 +86,7 @@ QString renderSection(const Section &section)
     for (const Token &token : tokens) {
         switch (token.kind) {
         case Token::Literal:
-            appendLiteral(out, token.text);
+            ExcelLiteral::append(out, token.text, isPlainLiteral);
             break;
         case Token::IntDigit:
             if (intIndex++ == groupBefore)
