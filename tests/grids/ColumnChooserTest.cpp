@@ -3,7 +3,6 @@
 #include "grids/ColumnChooserDialog.h"
 #include "grids/GridLayouts.h"
 #include "support/ModalHelper.h"
-#include "support/TestEnvironment.h"
 #include "support/TestMain.h"
 
 #include <QAction>
@@ -13,12 +12,8 @@
 
 using namespace gridtest;
 
-class ColumnChooserTest : public QObject {
+class ColumnChooserTest : public QObject, private GridOverDataSet {
     Q_OBJECT
-
-    std::unique_ptr<TestEnvironment> env;
-    std::unique_ptr<DataSet> ds;
-    std::unique_ptr<DataGrid> grid;
 
     QList<bool> visibility() const
     {
@@ -51,22 +46,12 @@ class ColumnChooserTest : public QObject {
 private slots:
     void init()
     {
-        env = std::make_unique<TestEnvironment>();
-        env->connect();
-        ds = std::make_unique<DataSet>();
-        grid = std::make_unique<DataGrid>();
         std::vector<GridColumn> columns = repairColumns();
         columns[1].title = QStringLiteral("维修|日期");
         columns[3].visible = false;
-        grid->setColumns(columns);
-        grid->setDataSet(ds.get());
+        openGrid(columns);
     }
-    void cleanup()
-    {
-        grid.reset();
-        ds.reset();
-        env.reset();
-    }
+    void cleanup() { closeGrid(); }
 
     void listsEveryColumnWithItsTitleAndTick()
     {

@@ -4,7 +4,6 @@
 #include "grids/GridHeader.h"
 #include "grids/GridModel.h"
 #include "grids/TitleGroups.h"
-#include "support/TestEnvironment.h"
 #include "support/TestMain.h"
 
 #include <QHeaderView>
@@ -14,13 +13,8 @@
 using namespace gridtest;
 using Marker = GridColumn::SortMarker;
 
-class DataGridTest : public QObject {
+class DataGridTest : public QObject, private GridOverDataSet {
     Q_OBJECT
-
-    std::unique_ptr<TestEnvironment> env;
-    std::unique_ptr<DataSet> ds;
-    std::unique_ptr<DataGrid> grid;
-    DataModule &dm() { return *env->dataModule(); }
 
     void open(const std::vector<Repair> &rows)
     {
@@ -37,20 +31,10 @@ class DataGridTest : public QObject {
 private slots:
     void init()
     {
-        env = std::make_unique<TestEnvironment>();
-        env->connect();
-        ds = std::make_unique<DataSet>();
-        grid = std::make_unique<DataGrid>();
-        grid->setColumns(repairColumns());
-        grid->setDataSet(ds.get());
+        openGrid();
         grid->resize(600, 300);
     }
-    void cleanup()
-    {
-        grid.reset();
-        ds.reset();
-        env.reset();
-    }
+    void cleanup() { closeGrid(); }
 
     void showsCellsInDisplayFormatsAndBlanksTheNoDate()
     {

@@ -3,8 +3,10 @@
 // data most grid tests look at.
 #include "app/DataModule.h"
 #include "grids/DataGrid.h"
+#include "support/TestEnvironment.h"
 
 #include <QTest>
+#include <memory>
 #include <vector>
 
 namespace gridtest {
@@ -51,6 +53,32 @@ inline std::vector<GridColumn> repairColumns()
             column(QStringLiteral("F_WXprice"), QStringLiteral("维修金额")),
             column(QStringLiteral("F_memo1"), QStringLiteral("备注"))};
 }
+
+// A fresh connected database, an empty data set and a grid over it, for a test class to inherit
+// beside QObject: openGrid() in init(), closeGrid() in cleanup().
+struct GridOverDataSet {
+    std::unique_ptr<TestEnvironment> env;
+    std::unique_ptr<DataSet> ds;
+    std::unique_ptr<DataGrid> grid;
+    DataModule &dm() { return *env->dataModule(); }
+
+    void openGrid(const std::vector<GridColumn> &columns = repairColumns())
+    {
+        env = std::make_unique<TestEnvironment>();
+        env->connect();
+        ds = std::make_unique<DataSet>();
+        grid = std::make_unique<DataGrid>();
+        grid->setColumns(columns);
+        grid->setDataSet(ds.get());
+    }
+    // The grid goes before the data set it shows, the data set before its database.
+    void closeGrid()
+    {
+        grid.reset();
+        ds.reset();
+        env.reset();
+    }
+};
 
 // The texts of one grid column, top to bottom.
 inline QStringList columnTexts(const DataGrid &grid, int column)

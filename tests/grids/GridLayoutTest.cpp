@@ -2,7 +2,6 @@
 #include "GridFixture.h"
 #include "grids/GridHeader.h"
 #include "grids/GridLayouts.h"
-#include "support/TestEnvironment.h"
 #include "support/TestMain.h"
 
 #include <QAction>
@@ -10,13 +9,9 @@
 
 using namespace gridtest;
 
-class GridLayoutTest : public QObject {
+class GridLayoutTest : public QObject, private GridOverDataSet {
     Q_OBJECT
 
-    std::unique_ptr<TestEnvironment> env;
-    std::unique_ptr<DataSet> ds;
-    std::unique_ptr<DataGrid> grid;
-    DataModule &dm() { return *env->dataModule(); }
     ScriptedPlatform &ui() { return env->platform(); }
 
     // Layout rows of the key "testgrid", deliberately not in F_order order.
@@ -57,22 +52,12 @@ class GridLayoutTest : public QObject {
 private slots:
     void init()
     {
-        env = std::make_unique<TestEnvironment>();
-        env->connect();
-        ds = std::make_unique<DataSet>();
-        grid = std::make_unique<DataGrid>();
-        grid->setColumns(repairColumns());
-        grid->setDataSet(ds.get());
+        openGrid();
         QVERIFY(insertRepairs(
             dm(), {{"浙A1", "2009-03-01", 10.5, "x"}, {"浙B2", "1900-08-14", 2.0, "y"}}));
         QVERIFY(openRepairs(dm(), *ds));
     }
-    void cleanup()
-    {
-        grid.reset();
-        ds.reset();
-        env.reset();
-    }
+    void cleanup() { closeGrid(); }
 
     void loadReplacesColumnsInOrder()
     {

@@ -2,7 +2,6 @@
 #include "grids/SortDialog.h"
 #include "GridFixture.h"
 #include "support/ModalHelper.h"
-#include "support/TestEnvironment.h"
 #include "support/TestMain.h"
 
 #include <QComboBox>
@@ -12,12 +11,8 @@
 
 using namespace gridtest;
 
-class SortDialogTest : public QObject {
+class SortDialogTest : public QObject, private GridOverDataSet {
     Q_OBJECT
-
-    std::unique_ptr<TestEnvironment> env;
-    std::unique_ptr<DataSet> ds;
-    std::unique_ptr<DataGrid> grid;
 
     // Runs the dialog; `act` works it. Returns whether it was accepted; text gets the result.
     bool run(const std::function<void(SortDialog *)> &act, QString &text)
@@ -55,20 +50,10 @@ class SortDialogTest : public QObject {
 private slots:
     void init()
     {
-        env = std::make_unique<TestEnvironment>();
-        env->connect();
-        ds = std::make_unique<DataSet>();
-        grid = std::make_unique<DataGrid>();
-        grid->setColumns(repairColumns());
-        grid->setDataSet(ds.get());
+        openGrid();
         grid->show();
     }
-    void cleanup()
-    {
-        grid.reset();
-        ds.reset();
-        env.reset();
-    }
+    void cleanup() { closeGrid(); }
 
     void directionsGiveKeysFromTopToBottom()
     {
