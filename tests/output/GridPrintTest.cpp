@@ -51,6 +51,14 @@ Intercepted intercept(const std::function<void()> &act)
     return result;
 }
 
+// The rows of a test run once in each fit mode.
+void fitModeRows()
+{
+    QTest::addColumn<int>("fitMode");
+    QTest::newRow("fit to width, stretch rows") << 0;
+    QTest::newRow("fit by column widths") << 1;
+}
+
 } // namespace
 
 class GridPrintTest : public QObject {
@@ -126,9 +134,7 @@ void GridPrintTest::otherFitModesKeepThePreviousOne()
 
 void GridPrintTest::printsTitlesHeaderFooterCellsAndSums_data()
 {
-    QTest::addColumn<int>("fitMode");
-    QTest::newRow("fit to width, stretch rows") << 0;
-    QTest::newRow("fit by column widths") << 1;
+    fitModeRows();
 }
 
 void GridPrintTest::printsTitlesHeaderFooterCellsAndSums()
@@ -137,9 +143,8 @@ void GridPrintTest::printsTitlesHeaderFooterCellsAndSums()
     TestEnvironment env;
     env.platform().clock = Clock;
     DataModule &dm = env.connect();
-    QVERIFY(insertRepairs(dm, sampleRepairs()));
     DataSet data;
-    QVERIFY(openRepairs(dm, data));
+    QVERIFY(openSampleRepairs(dm, data));
 
     const Intercepted shown = intercept([&] {
         PrintGrid(repairColumns(), data, QStringLiteral("车辆维修记录列表"), fitMode,
@@ -186,9 +191,7 @@ void GridPrintTest::fitModesWrapOrCutLongTexts()
 
 void GridPrintTest::paginatesWithTitlesOnEveryPage_data()
 {
-    QTest::addColumn<int>("fitMode");
-    QTest::newRow("fit to width, stretch rows") << 0;
-    QTest::newRow("fit by column widths") << 1;
+    fitModeRows();
 }
 
 void GridPrintTest::paginatesWithTitlesOnEveryPage()
@@ -236,9 +239,8 @@ void GridPrintTest::gridPrintoutUsesTheGridsTextsAndOrder()
     TestEnvironment env;
     env.platform().clock = Clock;
     DataModule &dm = env.connect();
-    QVERIFY(insertRepairs(dm, sampleRepairs()));
     DataSet data;
-    QVERIFY(openRepairs(dm, data));
+    QVERIFY(openSampleRepairs(dm, data));
     DataGrid grid;
     grid.setDataSet(&data);
     grid.setColumns(repairColumns());

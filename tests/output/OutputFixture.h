@@ -56,6 +56,12 @@ inline bool openRepairs(DataModule &dm, DataSet &data)
     return dm.OpenQuery(QStringLiteral("select * from T_WXrec order by F_ID"), data);
 }
 
+// sampleRepairs() written to the database and opened into `data`.
+inline bool openSampleRepairs(DataModule &dm, DataSet &data)
+{
+    return insertRepairs(dm, sampleRepairs()) && openRepairs(dm, data);
+}
+
 inline GridColumn column(const QString &field, const QString &title, const QString &format = {},
                          bool visible = true)
 {

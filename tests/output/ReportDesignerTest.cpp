@@ -77,8 +77,7 @@ void ReportDesignerTest::init()
     m_env = std::make_unique<TestEnvironment>();
     m_data = std::make_unique<DataSet>();
     DataModule &dm = m_env->connect();
-    QVERIFY(insertRepairs(dm, sampleRepairs()));
-    QVERIFY(openRepairs(dm, *m_data));
+    QVERIFY(openSampleRepairs(dm, *m_data));
 }
 
 void ReportDesignerTest::offersFieldsAndVariablesAndSavesBack()

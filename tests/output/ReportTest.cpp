@@ -37,7 +37,7 @@ struct Repairs {
         env.platform().clock = QDateTime(QDate(2009, 3, 31), QTime(9, 0));
         Globals::CompanyName = QStringLiteral("澄舟运输公司");
         DataModule &dm = env.connect();
-        if (!insertRepairs(dm, sampleRepairs()) || !openRepairs(dm, data))
+        if (!openSampleRepairs(dm, data))
             qFatal("no repairs");
     }
     QString render(const QString &source, ReportValueProvider *provider = nullptr,

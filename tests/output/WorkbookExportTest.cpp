@@ -100,9 +100,8 @@ void WorkbookExportTest::writesTitlesCellsAndFormats()
 {
     TestEnvironment env;
     DataModule &dm = env.connect();
-    QVERIFY(insertRepairs(dm, sampleRepairs()));
     DataSet data;
-    QVERIFY(openRepairs(dm, data));
+    QVERIFY(openSampleRepairs(dm, data));
     data.last();
 
     QTemporaryDir dir;
@@ -184,9 +183,8 @@ void WorkbookExportTest::opensTheWrittenWorkbook()
 {
     TestEnvironment env;
     DataModule &dm = env.connect();
-    QVERIFY(insertRepairs(dm, sampleRepairs()));
     DataSet data;
-    QVERIFY(openRepairs(dm, data));
+    QVERIFY(openSampleRepairs(dm, data));
 
     const QString path =
         ExportGridToExcel(repairColumns(), data, QStringLiteral("车辆维修记录"), true);
@@ -234,9 +232,8 @@ void WorkbookExportTest::gridExportFollowsScreenOrder()
 {
     TestEnvironment env;
     DataModule &dm = env.connect();
-    QVERIFY(insertRepairs(dm, sampleRepairs()));
     DataSet data;
-    QVERIFY(openRepairs(dm, data));
+    QVERIFY(openSampleRepairs(dm, data));
     data.setSort(QStringLiteral("F_WXprice ASC"));
 
     DataGrid grid;
