@@ -1,5 +1,6 @@
 // The demo fleet: every business table filled with rows that hang together, the same rows for the
 // same options.
+#include "DbCount.h"
 #include "support/TestMain.h"
 
 #include "app/Passwords.h"
@@ -7,6 +8,8 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
+
+using dbtest::count;
 
 namespace {
 
@@ -37,14 +40,6 @@ bool makeDemo(const QString &path, int vehicles, quint64 seed, int months = 12)
     if (!ok)
         qWarning("%s", qPrintable(error));
     return ok;
-}
-
-qint64 count(Db &db, const QString &sql)
-{
-    const QueryResult r = db.query(sql);
-    if (!r)
-        qWarning("%s: %s", qPrintable(sql), qPrintable(r.error));
-    return r ? r.rows.integer(0, 0) : -1;
 }
 
 // The business tables as text; stored passwords are left out, as their encoding is salted.

@@ -1,5 +1,6 @@
 // The schema as the program's statements spell it, the seeded configuration rows, and upgrades
 // that restore configuration without touching business data.
+#include "DbCount.h"
 #include "support/TestMain.h"
 
 #include "app/Passwords.h"
@@ -10,6 +11,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+using dbtest::count;
 
 namespace {
 
@@ -93,14 +96,6 @@ QString makeDatabase(const QTemporaryDir &dir, const QString &name = QStringLite
     if (!DatabaseCreator(SavePass(QString())).create(path, &error))
         qWarning("%s", qPrintable(error));
     return path;
-}
-
-qint64 count(Db &db, const QString &sql)
-{
-    const QueryResult r = db.query(sql);
-    if (!r)
-        qWarning("%s: %s", qPrintable(sql), qPrintable(r.error));
-    return r ? r.rows.integer(0, 0) : -1;
 }
 
 QStringList column(Db &db, const QString &sql)
