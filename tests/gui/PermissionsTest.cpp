@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <memory>
 
 namespace {
 
@@ -81,6 +82,24 @@ void verifyEverythingVisible(MainWindow &main)
     QCOMPARE(v.items.value("系统管理").size(), 10 + 3); // with 退出系统 and the two row cleaners
 }
 
+// The operator "zhang" (password "1") holding `permissions`, logged in through the login window of
+// a shown main window over a fresh database.
+struct ZhangLoggedIn {
+    TestEnvironment env;
+    std::unique_ptr<MainWindow> main;
+    bool loggedIn = false;
+
+    explicit ZhangLoggedIn(const QStringList &permissions = {})
+    {
+        env.connect();
+        if (!orvtest::addOperator(QStringLiteral("zhang"), QStringLiteral("1"), {}, permissions))
+            return;
+        main = std::make_unique<MainWindow>();
+        main->show();
+        loggedIn = loginThroughWindow(*main, QStringLiteral("zhang"), QStringLiteral("1"));
+    }
+};
+
 } // namespace
 
 class PermissionsTest : public QObject {
@@ -95,12 +114,9 @@ private slots:
 
 void PermissionsTest::operatorWithoutPermissionsSeesNoCommand()
 {
-    TestEnvironment env;
-    env.connect();
-    QVERIFY(orvtest::addOperator(QStringLiteral("zhang"), QStringLiteral("1")));
-    MainWindow main;
-    main.show();
-    QVERIFY(loginThroughWindow(main, QStringLiteral("zhang"), QStringLiteral("1")));
+    ZhangLoggedIn session;
+    QVERIFY(session.loggedIn);
+    MainWindow &main = *session.main;
 
     const View v = viewOf(main);
     QCOMPARE(v.menus, QStringList());
@@ -114,13 +130,9 @@ void PermissionsTest::operatorWithoutPermissionsSeesNoCommand()
 
 void PermissionsTest::operatorHoldingOnlyTheVehicleArchive()
 {
-    TestEnvironment env;
-    env.connect();
-    QVERIFY(orvtest::addOperator(QStringLiteral("zhang"), QStringLiteral("1"), {},
-                                 {QStringLiteral("车辆档案管理")}));
-    MainWindow main;
-    main.show();
-    QVERIFY(loginThroughWindow(main, QStringLiteral("zhang"), QStringLiteral("1")));
+    ZhangLoggedIn session({QStringLiteral("车辆档案管理")});
+    QVERIFY(session.loggedIn);
+    MainWindow &main = *session.main;
 
     const View v = viewOf(main);
     QCOMPARE(v.menus, QStringList{"基本资料"});
@@ -155,13 +167,9 @@ void PermissionsTest::administratorInAnyCaseSeesEverything()
 
 void PermissionsTest::changeOfOperatorReplacesTheView()
 {
-    TestEnvironment env;
-    env.connect();
-    QVERIFY(orvtest::addOperator(QStringLiteral("zhang"), QStringLiteral("1"), {},
-                                 {QStringLiteral("车辆档案管理")}));
-    MainWindow main;
-    main.show();
-    QVERIFY(loginThroughWindow(main, QStringLiteral("zhang"), QStringLiteral("1")));
+    ZhangLoggedIn session({QStringLiteral("车辆档案管理")});
+    QVERIFY(session.loggedIn);
+    MainWindow &main = *session.main;
 
     // Through the tool button, with the real modal login.
     bool done = false;
