@@ -1,6 +1,7 @@
 // The DataGrid over a million rows of twenty columns (texts, numbers, dates): opening (rows into
 // the data set and the model reset), scrolling (the texts of a screenful at many offsets, and
 // painting it), client-side sorts by one and two keys, and footer sums.
+#include "BenchData.h"
 #include "db/DataSet.h"
 #include "grids/DataGrid.h"
 #include "grids/GridModel.h"
@@ -16,73 +17,20 @@
 namespace {
 
 constexpr int Rows = 1000000;
-constexpr int Vehicles = 20000;
 constexpr int ScreenRows = 40;
 
-// 20 columns: 2 integers, 8 texts, 4 dates, 6 numbers.
 const ResultSet &million()
 {
-    static ResultSet rows;
-    if (rows.rowCount() > 0)
-        return rows;
-    const QStringList names = {"F_ID",        "F_mainID",   "F_CPcode",     "F_WXtype",
-                               "F_JSempName", "F_WXoffice", "F_memo1",      "F_WXmemo1",
-                               "F_dept",      "F_GSoffice", "F_WXdate",     "F_NextDate",
-                               "F_BuyDate",   "F_FHdate",   "F_WXprice",    "F_GLnum",
-                               "F_YLnum",     "F_DJprice",  "F_totalprice", "F_WXdayNum"};
-    QStringList types;
-    for (int c = 0; c < names.size(); ++c)
-        types << (c < 2 ? "INTEGER" : c < 14 ? "TEXT" : "REAL");
-    rows = ResultSet(names, types);
-    rows.reserveRows(Rows);
-    const QDate start(2024, 1, 1);
-    QStringList dates;
-    for (int d = 0; d < 730; ++d)
-        dates << start.addDays(d).toString(QStringLiteral("yyyy-MM-dd"));
-    for (int i = 0; i < Rows; ++i) {
-        const int r = rows.appendRow();
-        const int v = i % Vehicles;
-        rows.setInteger(r, 0, i + 1);
-        rows.setInteger(r, 1, v + 1);
-        rows.setText(r, 2, QStringLiteral("浙A%1").arg(v * 7919 % Vehicles, 5, 10, QChar(u'0')));
-        rows.setText(r, 3, i % 3 == 0 ? QStringLiteral("大修") : QStringLiteral("保养"));
-        rows.setText(r, 4, QStringLiteral("司机%1").arg(i % 400));
-        rows.setText(r, 5, QStringLiteral("修理厂%1").arg(i % 30));
-        if (i % 5 == 0)
-            rows.setText(r, 6, QStringLiteral("更换轮胎，备注%1").arg(i % 97));
-        rows.setText(r, 7, QStringLiteral("说明%1").arg(i % 1000));
-        rows.setText(r, 8, QStringLiteral("部门%1").arg(i % 12));
-        rows.setText(r, 9, QStringLiteral("分公司%1").arg(i % 8));
-        rows.setText(r, 10, dates[(i * 31) % 730]);
-        rows.setText(r, 11, i % 4 == 0 ? QStringLiteral("1900-08-14") : dates[(i * 17) % 730]);
-        rows.setText(r, 12, dates[i % 730]);
-        rows.setText(r, 13, dates[(i * 7) % 730]);
-        rows.setReal(r, 14, 100.0 + (i * 13 % 997) + 0.25);
-        rows.setReal(r, 15, i % 5000);
-        rows.setReal(r, 16, (i % 80) * 0.5);
-        rows.setReal(r, 17, 7.35 + (i % 10) * 0.01);
-        rows.setReal(r, 18, (i % 80) * 0.5 * 7.4);
-        rows.setReal(r, 19, i % 9);
-    }
+    static const ResultSet rows = benchdata::repairRows(
+        Rows, QStringLiteral("更换轮胎，备注%1"), [](ResultSet &set, int r, int i) {
+            set.setReal(r, 14, 100.0 + (i * 13 % 997) + 0.25);
+            set.setReal(r, 15, i % 5000);
+            set.setReal(r, 16, (i % 80) * 0.5);
+            set.setReal(r, 17, 7.35 + (i % 10) * 0.01);
+            set.setReal(r, 18, (i % 80) * 0.5 * 7.4);
+            set.setReal(r, 19, i % 9);
+        });
     return rows;
-}
-
-std::vector<GridColumn> columns()
-{
-    std::vector<GridColumn> result;
-    const ResultSet &rows = million();
-    for (int c = 0; c < rows.columnCount(); ++c) {
-        GridColumn col;
-        col.fieldName = rows.columnName(c);
-        col.title = c >= 14 ? QStringLiteral("金额|") + col.fieldName : col.fieldName;
-        if (c >= 14) {
-            col.displayFormat = QStringLiteral("￥,0.00##");
-            col.footerType = GridColumn::Footer::Sum;
-            col.alignment = Qt::AlignRight | Qt::AlignVCenter;
-        }
-        result.push_back(col);
-    }
-    return result;
 }
 
 // One grid over one data set, opened once and shared by the benchmarks after the first.
@@ -91,7 +39,7 @@ struct Fixture {
     DataGrid grid;
     Fixture()
     {
-        grid.setColumns(columns());
+        grid.setColumns(benchdata::repairColumns());
         grid.setDataSet(&dataSet);
         grid.resize(1200, 800);
         grid.show();

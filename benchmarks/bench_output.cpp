@@ -1,6 +1,7 @@
 // The output layer over big grids: the workbook export of a million rows of twenty columns,
 // laying out and painting a 100,000-row grid printout in both fit modes, and reports of 1,000
 // and 10,000 rows (template expansion and QTextDocument pagination).
+#include "BenchData.h"
 #include "db/DataSet.h"
 #include "output/GridPrinter.h"
 #include "output/ReportPages.h"
@@ -17,64 +18,19 @@
 
 namespace {
 
-// 20 columns: 2 integers, 8 texts, 4 dates, 6 money amounts.
+// Every fifth memo long enough to wrap in a printout.
 ResultSet makeRows(int count)
 {
-    const QStringList names = {"F_ID",        "F_mainID",   "F_CPcode",     "F_WXtype",
-                               "F_JSempName", "F_WXoffice", "F_memo1",      "F_WXmemo1",
-                               "F_dept",      "F_GSoffice", "F_WXdate",     "F_NextDate",
-                               "F_BuyDate",   "F_FHdate",   "F_WXprice",    "F_GLnum",
-                               "F_YLnum",     "F_DJprice",  "F_totalprice", "F_WXdayNum"};
-    QStringList types;
-    for (int c = 0; c < names.size(); ++c)
-        types << (c < 2 ? "INTEGER" : c < 14 ? "TEXT" : "REAL");
-    ResultSet rows(names, types);
-    rows.reserveRows(count);
-    const QDate start(2024, 1, 1);
-    QStringList dates;
-    for (int d = 0; d < 730; ++d)
-        dates << start.addDays(d).toString(QStringLiteral("yyyy-MM-dd"));
-    for (int i = 0; i < count; ++i) {
-        const int r = rows.appendRow();
-        rows.setInteger(r, 0, i + 1);
-        rows.setInteger(r, 1, i % 20000 + 1);
-        rows.setText(r, 2, QStringLiteral("浙A%1").arg(i * 7919 % 20000, 5, 10, QChar(u'0')));
-        rows.setText(r, 3, i % 3 == 0 ? QStringLiteral("大修") : QStringLiteral("保养"));
-        rows.setText(r, 4, QStringLiteral("司机%1").arg(i % 400));
-        rows.setText(r, 5, QStringLiteral("修理厂%1").arg(i % 30));
-        if (i % 5 == 0)
-            rows.setText(r, 6, QStringLiteral("更换轮胎，检查制动系统并调整，备注%1").arg(i % 97));
-        rows.setText(r, 7, QStringLiteral("说明%1").arg(i % 1000));
-        rows.setText(r, 8, QStringLiteral("部门%1").arg(i % 12));
-        rows.setText(r, 9, QStringLiteral("分公司%1").arg(i % 8));
-        rows.setText(r, 10, dates[(i * 31) % 730]);
-        rows.setText(r, 11, i % 4 == 0 ? QStringLiteral("1900-08-14") : dates[(i * 17) % 730]);
-        rows.setText(r, 12, dates[i % 730]);
-        rows.setText(r, 13, dates[(i * 7) % 730]);
-        for (int c = 14; c < 20; ++c)
-            rows.setReal(r, c, 100.0 + (i * 13 % 997) + 0.25 * c);
-    }
-    return rows;
+    return benchdata::repairRows(count, QStringLiteral("更换轮胎，检查制动系统并调整，备注%1"),
+                                 [](ResultSet &rows, int r, int i) {
+                                     for (int c = 14; c < 20; ++c)
+                                         rows.setReal(r, c, 100.0 + (i * 13 % 997) + 0.25 * c);
+                                 });
 }
 
 std::vector<GridColumn> columns(int count = 20)
 {
-    const ResultSet header = makeRows(0);
-    std::vector<GridColumn> result;
-    for (int c = 0; c < count; ++c) {
-        GridColumn col;
-        col.fieldName = header.columnName(c);
-        col.title = c >= 14 ? QStringLiteral("金额|") + col.fieldName : col.fieldName;
-        if (c >= 10 && c < 14)
-            col.displayFormat = QStringLiteral("yyyy-mm-dd");
-        if (c >= 14) {
-            col.displayFormat = QStringLiteral("￥,0.00##");
-            col.footerType = GridColumn::Footer::Sum;
-            col.alignment = Qt::AlignRight | Qt::AlignVCenter;
-        }
-        result.push_back(col);
-    }
-    return result;
+    return benchdata::repairColumns(count, QStringLiteral("yyyy-mm-dd"));
 }
 
 DataSet &dataSet(int rows)
