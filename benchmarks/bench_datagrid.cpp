@@ -2,6 +2,7 @@
 // the data set and the model reset), scrolling (the texts of a screenful at many offsets, and
 // painting it), client-side sorts by one and two keys, and footer sums.
 #include "BenchData.h"
+#include "GuiBenchmarkMain.h"
 #include "db/DataSet.h"
 #include "grids/DataGrid.h"
 #include "grids/GridModel.h"
@@ -205,11 +206,5 @@ BENCHMARK(BM_FooterSumsCached)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runGuiBenchmarks(argc, argv);
 }

@@ -2,6 +2,7 @@
 // laying out and painting a 100,000-row grid printout in both fit modes, and reports of 1,000
 // and 10,000 rows (template expansion and QTextDocument pagination).
 #include "BenchData.h"
+#include "GuiBenchmarkMain.h"
 #include "db/DataSet.h"
 #include "output/GridPrinter.h"
 #include "output/ReportPages.h"
@@ -119,11 +120,5 @@ BENCHMARK(BM_Report)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->It
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runGuiBenchmarks(argc, argv);
 }
