@@ -1,5 +1,11 @@
 #include "DemoData.h"
 
+#include "DemoRandom.h"
+#include "DemoTableWriter.h"
+#include "DemoText.h"
+
+#include <cmath>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -7,45 +13,9 @@
 
 namespace {
 
+using namespace DemoText;
+
 const QString NoDate = QStringLiteral("1900-08-14");
-
-// splitmix64: tiny, fast and the same on every platform, which std's distributions are not.
-class DemoRandom {
-public:
-    explicit DemoRandom(quint64 seed) : m_state(seed) {}
-    quint64 next()
-    {
-        quint64 z = (m_state += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
-    int below(int n) { return n <= 0 ? 0 : int(next() % quint64(n)); }
-    int between(int low, int high) { return low + below(high - low + 1); }
-    double real(double low, double high)
-    {
-        return low + (high - low) * double(next() >> 11) / double(1ull << 53);
-    }
-    bool chance(double p) { return real(0, 1) < p; }
-    const QString &pick(const QStringList &list)
-    {
-        static const QString none;
-        return list.isEmpty() ? none : list.at(below(int(list.size())));
-    }
-    QString digits(int count)
-    {
-        QString s;
-        s.reserve(count);
-        for (int i = 0; i < count; ++i)
-            s.append(QChar(u'0' + below(10)));
-        return s;
-    }
-    // How many events of a kind fall in the period: the mean, spread from half to one and a half.
-    int count(double mean) { return int(mean * real(0.5, 1.5) + 0.5); }
-
-private:
-    quint64 m_state;
-};
 
 double money(double value)
 {
@@ -55,77 +25,6 @@ double money(double value)
 QString day(const QDate &date)
 {
     return date.toString(QStringLiteral("yyyy-MM-dd"));
-}
-
-// One prepared INSERT reused for every row of a table; values come in column order.
-class TableWriter {
-public:
-    TableWriter(Db &db, QString table, const QStringList &columns)
-        : m_table(std::move(table)), m_columns(columns)
-    {
-        QStringList names;
-        for (const QString &c : columns)
-            names << u':' + c;
-        m_statement = db.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                     .arg(m_table, columns.join(u','), names.join(u',')),
-                                 &m_error);
-    }
-    bool add(const QVariantList &values)
-    {
-        if (!m_error.isEmpty())
-            return false;
-        Q_ASSERT(values.size() == m_columns.size());
-        SqlParams params;
-        for (int i = 0; i < m_columns.size(); ++i)
-            params.insert(m_columns.at(i), values.at(i));
-        const DbResult r = m_statement.run(params);
-        if (!r) {
-            m_error = QStringLiteral("%1: %2").arg(m_table, r.error);
-            return false;
-        }
-        m_lastId = r.lastInsertId;
-        return true;
-    }
-    QString error() const { return m_error; }
-    qint64 lastId() const { return m_lastId; }
-
-private:
-    QString m_table;
-    QStringList m_columns;
-    Statement m_statement;
-    QString m_error;
-    qint64 m_lastId = 0;
-};
-
-const QStringList Surnames = {
-    QStringLiteral("王"), QStringLiteral("李"), QStringLiteral("张"), QStringLiteral("刘"),
-    QStringLiteral("陈"), QStringLiteral("杨"), QStringLiteral("黄"), QStringLiteral("赵"),
-    QStringLiteral("吴"), QStringLiteral("周"), QStringLiteral("徐"), QStringLiteral("孙"),
-    QStringLiteral("马"), QStringLiteral("朱"), QStringLiteral("胡"), QStringLiteral("郭"),
-    QStringLiteral("何"), QStringLiteral("高"), QStringLiteral("林"), QStringLiteral("罗"),
-    QStringLiteral("郑"), QStringLiteral("梁"), QStringLiteral("谢"), QStringLiteral("宋"),
-    QStringLiteral("唐"), QStringLiteral("许"), QStringLiteral("韩"), QStringLiteral("冯"),
-    QStringLiteral("邓"), QStringLiteral("曹")};
-
-const QString GivenChars = QStringLiteral("伟芳娜敏静强磊军洋勇艳杰涛明超秀霞平刚桂华飞鹏辉斌宇浩凯"
-                                          "健俊峰建国新文志海波宁琳");
-
-// The k-th of the distinct names surname + one or two given characters.
-QString personName(qint64 k)
-{
-    const qint64 surnames = Surnames.size();
-    const qint64 given = GivenChars.size();
-    QString name = Surnames.at(int(k % surnames)) + GivenChars.at(int((k / surnames) % given));
-    const int second = int((k / (surnames * given)) % given);
-    if (second != 0)
-        name += GivenChars.at(second);
-    return name;
-}
-
-// A name for people who appear only once (contacts, complainants, other parties).
-QString anyName(DemoRandom &rng)
-{
-    return personName(rng.below(int(Surnames.size() * GivenChars.size() * GivenChars.size())));
 }
 
 struct Model {
@@ -157,56 +56,6 @@ const Model Models[] = {
     {u"金杯", u"海狮", u"面包车", u"11", u"", 110000, false},
     {u"东风", u"锐骐", u"皮卡", u"5", u"1吨", 120000, true},
 };
-
-const QString PlateLetters = QStringLiteral("ABCDEFGHJKLMNPQRSTUVWXYZ");
-
-// Distinct plates for distinct k below 100000: five digits from a permutation of k, one of them
-// sometimes shown as the letter that stands for it.
-QString plateNumber(qint64 k, quint64 seed)
-{
-    const qint64 n = (k * 48271 + qint64((seed * 0x9E3779B97F4A7C15ull >> 40) % 100000)) % 100000;
-    QString tail = QStringLiteral("%1").arg(n, 5, 10, QChar(u'0'));
-    if (n % 3 == 0)
-        tail[2] = PlateLetters.at(tail.at(2).digitValue());
-    if (k >= 100000)
-        tail[0] = PlateLetters.at(int(10 + (k / 100000) % 14));
-    return tail;
-}
-
-// The 18-digit resident identity number with its check character.
-QString identityNumber(DemoRandom &rng, const QDate &birth)
-{
-    static const int weights[] = {7, 9, 10, 5, 8, 4, 2, 1, 6, 3, 7, 9, 10, 5, 8, 4, 2};
-    static const char checks[] = "10X98765432";
-    static const char *regions[] = {"330102", "330106", "330203", "330302", "340102", "360302"};
-    QString id = QLatin1String(regions[rng.below(6)]) + birth.toString(QStringLiteral("yyyyMMdd")) +
-                 rng.digits(3);
-    int sum = 0;
-    for (int i = 0; i < 17; ++i)
-        sum += id.at(i).digitValue() * weights[i];
-    return id + QLatin1Char(checks[sum % 11]);
-}
-
-QString handPhone(DemoRandom &rng)
-{
-    static const char *heads[] = {"135", "136", "137", "138", "139", "150", "158", "186", "189"};
-    return QLatin1String(heads[rng.below(9)]) + rng.digits(8);
-}
-
-QString officePhone(DemoRandom &rng)
-{
-    return QStringLiteral("0571-8") + rng.digits(7);
-}
-
-QString streetAddress(DemoRandom &rng)
-{
-    static const QStringList streets = {
-        QStringLiteral("杭州市西湖区文三路"),   QStringLiteral("杭州市拱墅区莫干山路"),
-        QStringLiteral("杭州市滨江区江南大道"), QStringLiteral("杭州市上城区解放路"),
-        QStringLiteral("宁波市海曙区中山西路"), QStringLiteral("温州市鹿城区人民路"),
-        QStringLiteral("杭州市余杭区文一西路"), QStringLiteral("杭州市萧山区市心路")};
-    return rng.pick(streets) + QString::number(rng.between(1, 899)) + QStringLiteral("号");
-}
 
 struct Vehicle {
     qint64 id = 0;
@@ -295,7 +144,7 @@ private:
                                            QStringLiteral("河南信阳"), QStringLiteral("江苏苏州")};
         const int drivers = m_options.vehicles + m_options.vehicles / 10 + 2;
         const int staff = m_options.vehicles / 5 + 3;
-        const qint64 nameSpace = qint64(Surnames.size()) * GivenChars.size() * GivenChars.size();
+        const qint64 nameSpace = nameCount();
         const qint64 nameOffset = qint64(m_options.seed % quint64(nameSpace));
         QStringList depts = codes("dept");
         depts.removeAll(QStringLiteral("车队"));
@@ -659,7 +508,7 @@ private:
                      day(someDay()),
                      streetAddress(m_rng),
                      m_rng.pick(police),
-                     m_rng.pick(provinces) + PlateLetters.at(m_rng.below(8)) + m_rng.digits(5),
+                     m_rng.pick(provinces) + plateLetter(m_rng.below(8)) + m_rng.digits(5),
                      m_rng.pick(codes("cltype")),
                      anyName(m_rng),
                      m_rng.chance(0.4) ? QStringLiteral("个人") : QStringLiteral("某物流有限公司"),
