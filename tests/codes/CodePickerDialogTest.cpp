@@ -1,6 +1,7 @@
 #include "CodesFixture.h"
 
 #include "codes/CodePick.h"
+#include "codes/CodePickButtons.h"
 #include "codes/CodePickerDialog.h"
 #include "codes/NameInputDialog.h"
 #include "grids/DataGrid.h"
@@ -94,6 +95,8 @@ private slots:
     void nameBoxRefiltersInTableOrder();
     void nameInputRefusesABlankName();
     void pickButtonRunsThePickerForItsType();
+    void editorsPickButtonsAreWiredByName_data();
+    void editorsPickButtonsAreWiredByName();
     void pickListSkipsBlanksAndRepeats();
 };
 
@@ -289,6 +292,66 @@ void CodePickerDialogTest::pickButtonRunsThePickerForItsType()
     });
     button->click();
     QCOMPARE(caption, QStringLiteral("颜色资料"));
+    QCOMPARE(listed, (QStringList{"白色", "黑色"}));
+    QCOMPARE(editor.box->currentText(), QStringLiteral("黑色"));
+}
+
+void CodePickerDialogTest::editorsPickButtonsAreWiredByName_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("caption");
+    // The same button name picks for another drop-down with another caption in another editor.
+    QTest::newRow("employee department") << "TfrmEmpEdit"
+                                         << "sbDept"
+                                         << "cbbDept"
+                                         << "dept"
+                                         << "部门资料";
+    QTest::newRow("trip department") << "TfrmCLccInfoEdit"
+                                     << "sbDept"
+                                     << "cbbCCdept"
+                                     << "dept"
+                                     << "用车部门资料";
+    QTest::newRow("accident other party") << "TfrmCLsgInfoEdit"
+                                          << "sbCLtype"
+                                          << "cbbDFCLtype"
+                                          << "cltype"
+                                          << "车辆类型资料";
+    QTest::newRow("fuel type") << "TfrmCLyhInfoEdit"
+                               << "sbYHtype"
+                               << "cbbYHtype"
+                               << "yhtype"
+                               << "油耗类型资料";
+}
+
+void CodePickerDialogTest::editorsPickButtonsAreWiredByName()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, button);
+    QFETCH(QString, target);
+    QFETCH(QString, key);
+    QFETCH(QString, caption);
+    Editor editor(key, {"黑色", "白色"});
+    editor.window.setObjectName(window);
+    editor.box->setObjectName(target);
+    auto *pick = new QToolButton(&editor.window);
+    pick->setObjectName(button);
+
+    QCOMPARE(CodePickButtons::connectAll(&editor.window), 1);
+    QCOMPARE(pick->toolTip(), QStringLiteral("增加") + caption);
+
+    QString shownCaption;
+    QStringList listed;
+    orvtest::whenModalNamed(QStringLiteral("TDLGcodeNewXZ"), [&](QWidget *picker) {
+        shownCaption = picker->windowTitle();
+        listed = listedNames(picker);
+        static_cast<CodePickerDialog *>(picker)->findChild<DataGrid *>()->setCurrentRow(1);
+        press(picker, "btnOK");
+    });
+    pick->click();
+    QCOMPARE(shownCaption, caption);
     QCOMPARE(listed, (QStringList{"白色", "黑色"}));
     QCOMPARE(editor.box->currentText(), QStringLiteral("黑色"));
 }
