@@ -162,10 +162,10 @@ private slots:
                     .value(0);
 
             QMap<QString, QPair<QString, bool>> expected;
-            for (const QString &spec :
+            for (const QString &columnKind :
                  QString::fromLatin1(entry[1]).split(u' ', Qt::SkipEmptyParts)) {
-                const QString name = spec.section(u':', 0, 0);
-                const QChar kind = spec.section(u':', 1).at(0);
+                const QString name = columnKind.section(u':', 0, 0);
+                const QChar kind = columnKind.section(u':', 1).at(0);
                 expected.insert(name, {declared.value(kind), kind == u'K'});
                 if (kind == u'T')
                     QVERIFY2(createSql.contains(QRegularExpression(
