@@ -10,7 +10,7 @@
 // - numbers: a number format ("0.##", "￥,0.00##") through NumberFormat, else their plain text;
 // - dates are stored as "yyyy-MM-dd" and shown so; a date whose text sorts before "1901-08-14"
 //   shows empty (1900-08-14 is what editors store for "no date");
-// - a date/time format ("yyyy-mm-dd", "hh:nn:ss", Delphi letters) re-renders date and time texts;
+// - a date/time format ("yyyy-mm-dd", "hh:nn:ss"; nn is minutes) re-renders date and time texts;
 // - nulls and pictures show empty.
 class CellFormatter {
 public:

@@ -27,7 +27,7 @@ QString ExportGridToExcel(const std::vector<GridColumn> &columns, const DataSet 
 QString ExportGridToExcel(DataGrid *grid, const QString &sheetName, bool showExcel);
 
 // Exports are written to the system's temporary folder: they are meant to be looked at and
-// saved elsewhere from the spreadsheet program, as the workbook of the original was never saved.
+// saved elsewhere from the spreadsheet program; the program itself never keeps them.
 QString exportFolder();
 // A new file name in the export folder: the sheet name and the time of the export.
 QString exportPath(const QString &sheetName);
