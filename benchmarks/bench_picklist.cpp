@@ -1,17 +1,12 @@
 // The plate drop-down of the editors over 20,000 vehicles: the first fill of a box, a refill of a
 // full one (every time the operator enters it), and choosing a plate in it.
 #include "BenchData.h"
+#include "BenchDatabase.h"
 #include "GuiBenchmarkMain.h"
-#include "app/DataModule.h"
-#include "app/Passwords.h"
-#include "db/DatabaseCreator.h"
 #include "widgets/PickList.h"
 
 #include <QComboBox>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <sys/resource.h>
 
@@ -25,22 +20,12 @@ QString plate(int v)
     return QStringLiteral("浙A%1").arg(v, 5, 10, QChar(u'0'));
 }
 
-// A seeded database connected through the data module, with the vehicles' plates.
-struct Fixture {
-    QTemporaryDir dir;
-    DataModule module;
+// A seeded database with the vehicles' plates.
+struct Fixture : benchdata::SeededDatabase {
     Fixture()
     {
-        const QString path = dir.filePath(QStringLiteral("OrvCARs.mdb"));
-        QString error;
-        if (!DatabaseCreator(SavePass(QString())).create(path, &error) ||
-            !module.connectTo(path, &error)) {
-            std::fprintf(stderr, "database: %s\n", qPrintable(error));
-            std::exit(1);
-        }
-        Db &db = module.db();
-        Transaction transaction(db);
-        Statement insert = db.prepare(QStringLiteral("insert into T_cars(F_code) values(:c)"));
+        Transaction transaction(db());
+        Statement insert = db().prepare(QStringLiteral("insert into T_cars(F_code) values(:c)"));
         for (int v = 0; v < benchdata::Vehicles; ++v)
             insert.run({{"c", plate(v)}});
         transaction.commit();

@@ -1,11 +1,9 @@
 // The work log browser over a million entries of twenty operators in two years: the query over
 // all entries and a narrow one (one operator, one kind of action, one month) into a data set, the
 // grid of the rzlistgl layout taking the full result, and clearing what a query found.
+#include "BenchDatabase.h"
 #include "GuiBenchmarkMain.h"
-#include "app/DataModule.h"
-#include "app/Passwords.h"
 #include "db/DataSet.h"
-#include "db/DatabaseCreator.h"
 #include "grids/DataGrid.h"
 #include "grids/GridLayouts.h"
 #include "session/WorkLogQuery.h"
@@ -13,7 +11,6 @@
 
 #include <QApplication>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstdlib>
@@ -53,19 +50,10 @@ const QStringList &actionTexts()
 
 // A seeded database connected through the data module, its work log filled in time order with
 // random operators and actions. Made once and shared by the benchmarks.
-struct Fixture {
-    QTemporaryDir dir;
-    DataModule module;
+struct Fixture : benchdata::SeededDatabase {
     Fixture()
     {
-        const QString path = dir.filePath(QStringLiteral("OrvCARs.mdb"));
-        QString error;
-        if (!DatabaseCreator(SavePass(QString())).create(path, &error) ||
-            !module.connectTo(path, &error)) {
-            std::fprintf(stderr, "database: %s\n", qPrintable(error));
-            std::exit(1);
-        }
-        Db &db = module.db();
+        Db &db = this->db();
         Transaction transaction(db);
         Statement insert = db.prepare(QStringLiteral(
             "insert into LogRec(F_EmpName,F_OperType,F_OperDate,F_OperTime) values(:e,:t,:d,:h)"));
@@ -148,32 +136,17 @@ void BM_FillLog(benchmark::State &state)
 }
 BENCHMARK(BM_FillLog)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-void BM_QueryAll(benchmark::State &state)
+// The query button's steps, for the whole log and two filters.
+void BM_Query(benchmark::State &state, WorkLogQuery::Filter (*filter)())
 {
     DataSet log;
     for (auto _ : state)
-        open(log, allEntries());
+        open(log, filter());
     report(state, log);
 }
-BENCHMARK(BM_QueryAll)->Unit(benchmark::kMillisecond)->Iterations(3);
-
-void BM_QueryNarrow(benchmark::State &state)
-{
-    DataSet log;
-    for (auto _ : state)
-        open(log, narrow());
-    report(state, log);
-}
-BENCHMARK(BM_QueryNarrow)->Unit(benchmark::kMillisecond);
-
-void BM_QueryOneMonth(benchmark::State &state)
-{
-    DataSet log;
-    for (auto _ : state)
-        open(log, oneMonth());
-    report(state, log);
-}
-BENCHMARK(BM_QueryOneMonth)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Query, all, allEntries)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK_CAPTURE(BM_Query, narrow, narrow)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Query, oneMonth, oneMonth)->Unit(benchmark::kMillisecond);
 
 // The window's grid: the columns of its saved layout, shown offscreen, the full result moved in.
 void BM_GridResetAll(benchmark::State &state)
