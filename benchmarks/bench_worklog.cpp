@@ -106,7 +106,7 @@ WorkLogQuery::Filter narrow()
 // The query button's work: the statement of the filter, its rows read and given to the data set.
 void open(DataSet &log, const WorkLogQuery::Filter &filter)
 {
-    const WorkLogQuery::Statement statement = WorkLogQuery::select(filter);
+    const SqlStatement statement = WorkLogQuery::select(filter);
     QueryResult result = fixture().module.db().query(statement.sql, statement.params);
     if (!result.ok) {
         std::fprintf(stderr, "query: %s\n", qPrintable(result.error));

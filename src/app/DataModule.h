@@ -1,6 +1,7 @@
 #pragma once
 #include "db/DataSet.h"
 #include "db/Database.h"
+#include "db/SqlStatement.h"
 
 #include <QObject>
 #include <QString>
@@ -36,6 +37,14 @@ public:
     QString QueryString(const QString &sql, const SqlParams &params = {});
     int QueryInt(const QString &sql, const SqlParams &params = {});
     bool OpenQuery(const QString &sql, DataSet &dataSet, const SqlParams &params = {});
+    // The same services for a statement built with its values.
+    bool ExecSql(const SqlStatement &s) { return ExecSql(s.sql, s.params); }
+    QString QueryString(const SqlStatement &s) { return QueryString(s.sql, s.params); }
+    int QueryInt(const SqlStatement &s) { return QueryInt(s.sql, s.params); }
+    bool OpenQuery(const SqlStatement &s, DataSet &dataSet)
+    {
+        return OpenQuery(s.sql, dataSet, s.params);
+    }
     // Reopens a data set with the statement it was last opened with.
     bool Requery(DataSet &dataSet);
     // Never reports: a log that cannot be written must not stop the operator's work.

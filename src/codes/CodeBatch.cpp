@@ -67,7 +67,7 @@ DbResult CodeBatch::write(Db &db, const std::vector<Change> &changes)
     if (!transaction.isActive())
         return {false, db.lastError()};
     for (const Change &change : changes) {
-        const CodeQuery statement =
+        const SqlStatement statement =
             change.kind == Change::Kind::Insert
                 ? CodeStatements::insertCode(change.type, change.name)
                 : CodeStatements::updateCode(change.id, change.type, change.name);
@@ -82,6 +82,6 @@ DbResult CodeBatch::write(Db &db, const std::vector<Change> &changes)
 
 DbResult CodeBatch::remove(Db &db, qint64 id)
 {
-    const CodeQuery statement = CodeStatements::deleteCode(id);
+    const SqlStatement statement = CodeStatements::deleteCode(id);
     return db.exec(statement.sql, statement.params);
 }

@@ -191,7 +191,7 @@ void CodeDictionaryWindow::StampCodeType()
 
 void CodeDictionaryWindow::openCodes(int currentRow)
 {
-    const CodeQuery query = CodeStatements::codesOfType(m_codeType);
+    const SqlStatement query = CodeStatements::codesOfType(m_codeType);
     dm().OpenQuery(query.sql, m_codes, query.params);
     m_batch.remember(m_codes);
     if (currentRow > 0 && !m_codes.isEmpty())

@@ -11,7 +11,7 @@
 
 void FillCodePickList(QComboBox *box, const QString &key)
 {
-    const CodeQuery list = CodeStatements::pickList(key);
+    const SqlStatement list = CodeStatements::pickList(key);
     FillPickList(list.sql, list.params, box);
 }
 

@@ -79,7 +79,7 @@ CodePickerDialog::CodePickerDialog(QWidget *parent) : QDialog(parent)
 
 bool CodePickerDialog::PickCode(QComboBox *target, QString &name)
 {
-    const CodeQuery list = CodeStatements::pickerList(CodeType);
+    const SqlStatement list = CodeStatements::pickerList(CodeType);
     name = target ? target->currentText() : QString();
     CodesAdded = false;
     if (dm().OpenQuery(list.sql, m_codes, list.params))
@@ -109,7 +109,7 @@ void CodePickerDialog::btnQueryClick()
 
 void CodePickerDialog::refilter()
 {
-    const CodeQuery filter = CodeStatements::pickerFilter(CodeType, edtname->text());
+    const SqlStatement filter = CodeStatements::pickerFilter(CodeType, edtname->text());
     dm().OpenQuery(filter.sql, m_codes, filter.params);
 }
 
@@ -121,7 +121,7 @@ void CodePickerDialog::btnNewClick()
         if (!input.InputName(text))
             return;
     }
-    const CodeQuery insert = CodeStatements::insertCode(CodeType, text);
+    const SqlStatement insert = CodeStatements::insertCode(CodeType, text);
     if (!dm().ExecSql(insert.sql, insert.params))
         return;
     CodesAdded = true;

@@ -51,7 +51,7 @@ UnitPickDialog::UnitPickDialog(QWidget *parent) : QDialog(parent)
 
 bool UnitPickDialog::fillUnits()
 {
-    const CodeQuery units = CodeStatements::units();
+    const SqlStatement units = CodeStatements::units();
     const QueryResult found = dm().db().query(units.sql, units.params);
     if (!found.ok) {
         ShowMess(this, DataModule::OperationFailed, 3);

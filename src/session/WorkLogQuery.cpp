@@ -7,25 +7,21 @@ namespace {
 const QString DateFormat = QStringLiteral("yyyy-MM-dd");
 } // namespace
 
-WorkLogQuery::Statement WorkLogQuery::select(const Filter &filter)
+SqlStatement WorkLogQuery::select(const Filter &filter)
 {
-    Statement s;
-    s.sql = QStringLiteral("select rowid as F_LogRowID, * from LogREC Where (F_operDate >= "
-                           ":fromDate And F_operDate <= :toDate) ");
-    s.params.insert(QStringLiteral("fromDate"),
-                    filter.from.value_or(EarliestDate).toString(DateFormat));
-    s.params.insert(QStringLiteral("toDate"), filter.to.value_or(LatestDate).toString(DateFormat));
+    SqlStatement s(QStringLiteral("select rowid as F_LogRowID, * from LogREC Where (F_operDate >= "
+                                  ":fromDate And F_operDate <= :toDate) "),
+                   {{QStringLiteral("fromDate"), filter.from.value_or(EarliestDate).toString(DateFormat)},
+                    {QStringLiteral("toDate"), filter.to.value_or(LatestDate).toString(DateFormat)}});
     const QString who = filter.operatorText.trimmed();
-    if (!who.isEmpty()) {
-        s.sql += QStringLiteral("And F_empName Like :empName ");
-        s.params.insert(QStringLiteral("empName"), QLatin1Char('%') + who + QLatin1Char('%'));
-    }
+    if (!who.isEmpty())
+        s.appendLike(QStringLiteral("And F_empName"), QStringLiteral("empName"), who,
+                     SqlStatement::Like::Contains);
     const QString what = filter.actionText.trimmed();
-    if (!what.isEmpty()) {
-        s.sql += QStringLiteral("And F_operType Like :operType ");
-        s.params.insert(QStringLiteral("operType"), what + QLatin1Char('%'));
-    }
-    s.sql += QStringLiteral("Order By F_operDate,F_operTime ");
+    if (!what.isEmpty())
+        s.appendLike(QStringLiteral("And F_operType"), QStringLiteral("operType"), what,
+                     SqlStatement::Like::BeginsWith);
+    s.append(QStringLiteral("Order By F_operDate,F_operTime "));
     return s;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "db/SqlParams.h"
+#include "db/SqlStatement.h"
 
 #include <QDate>
 #include <QString>
@@ -18,18 +18,13 @@ struct Filter {
     QString actionText;        // matched from the start of the action text
 };
 
-struct Statement {
-    QString sql;
-    SqlParams params;
-};
-
 // The dates a cleared date box stands for.
 inline const QDate EarliestDate{1900, 8, 14};
 inline const QDate LatestDate{3000, 8, 14};
 
 // Besides every column of LogRec the rows carry F_LogRowID, the entry's row number, so that
 // clearing can remove exactly the entries found. The typed texts are bound, trimmed.
-Statement select(const Filter &filter);
+SqlStatement select(const Filter &filter);
 
 // Removes the entries of a result of select() in one transaction: all of them or, when the
 // database fails, none. An entry is removed only while its row still holds the values that were

@@ -200,7 +200,7 @@ void WorkLogWindow::tbQueryClick()
         filter.to = dtpTo->date();
     filter.operatorText = cbbEmpName->currentText();
     filter.actionText = cbbOperType->currentText();
-    const WorkLogQuery::Statement statement = WorkLogQuery::select(filter);
+    const SqlStatement statement = WorkLogQuery::select(filter);
 
     // Read before replacing, so that a failing query leaves the grid as it was.
     QueryResult result = dm().db().query(statement.sql, statement.params);
