@@ -49,7 +49,9 @@ void DispFormPos(QWidget *window, int mode)
         break;
     }
     default: {
-        window->adjustSize();
+        // A window given its designed size keeps it; only one never sized takes its layout's.
+        if (!window->testAttribute(Qt::WA_Resized))
+            window->adjustSize();
         QSize size = window->size().boundedTo(area.size());
         frame = QRect(QPoint(), size);
         QWidget *owner = window->parentWidget() ? window->parentWidget()->window() : mainWindow();

@@ -30,104 +30,51 @@ const QString IdField = QStringLiteral("F_ID");
 const QString NameField = QStringLiteral("F_Name");
 constexpr int NameColumnWidth = 269;
 
-QToolButton *toolButton(QToolBar *bar, const char *name, const QString &caption,
-                        QStyle::StandardPixmap icon)
-{
-    auto *button = new QToolButton(bar);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setText(caption);
-    button->setIcon(bar->style()->standardIcon(icon));
-    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setAutoRaise(true);
-    bar->addWidget(button);
-    return button;
-}
-
 } // namespace
 
 CodeDictionaryWindow::CodeDictionaryWindow(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+    : ListWindow(QStringLiteral("TFrmCodeMan"), Caption, QString(), parent), m_codes(*rows())
 {
-    setObjectName(QStringLiteral("TFrmCodeMan"));
-    setWindowTitle(Caption);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     m_codeType = CodeTypes::all().front().key;
 
-    auto *bar = new QToolBar(this);
-    bar->setObjectName(QStringLiteral("ToolBar1"));
-    bar->setIconSize(QSize(24, 24));
-    tbNew = toolButton(bar, "tbNew", QStringLiteral("新增"), QStyle::SP_FileIcon);
-    tbEdit = toolButton(bar, "tbEdit", QStringLiteral("修改"), QStyle::SP_FileDialogDetailedView);
-    tbDel = toolButton(bar, "tbDel", QStringLiteral("删除"), QStyle::SP_TrashIcon);
-    bar->addSeparator();
-    tbSave = toolButton(bar, "tbSave", QStringLiteral("保存"), QStyle::SP_DialogSaveButton);
-    tbCancel = toolButton(bar, "tbCancel", QStringLiteral("取消"), QStyle::SP_DialogCancelButton);
-    bar->addSeparator();
-    tbPrint = toolButton(bar, "tbPrint", QStringLiteral("打印"), QStyle::SP_FileDialogContentsView);
-    tbRefresh = toolButton(bar, "tbRefresh", QStringLiteral("刷新"), QStyle::SP_BrowserReload);
-    bar->addSeparator();
-    tbExit = toolButton(bar, "tbExit", QStringLiteral("退出"), QStyle::SP_DialogCloseButton);
-    tbSave->setEnabled(false);
-    tbCancel->setEnabled(false);
+    setTools({Tools::New, Tools::Edit, Tools::Delete, Tools::Separator, Tools::Save,
+              Tools::Cancel, Tools::Separator, Tools::Print, Tools::Refresh, Tools::Separator,
+              Tools::Exit});
+    action(Tools::Save.objectName)->setEnabled(false);
+    action(Tools::Cancel.objectName)->setEnabled(false);
+    setStatusPanels({120, 120, 50, 50});
 
     PageControl1 = new CodeTypeTabs(this);
+    setFilterBar(PageControl1);
 
-    DBGridEh1 = new DataGrid(this);
-    DBGridEh1->setObjectName(QStringLiteral("DBGridEh1"));
     GridColumn name;
     name.fieldName = NameField;
     name.title = FirstTitle;
     name.width = NameColumnWidth;
     name.readOnly = false;
     DBGridEh1->setColumns({name});
-    DBGridEh1->setDataSet(&m_codes);
     DBGridEh1->setEditable(false);
     DBGridEh1->setMinimumSize(560, 300);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
-    const int widths[4] = {120, 120, 50, 50};
-    for (int i = 0; i < 4; ++i) {
-        m_panels[i] = new QLabel(StatusBar1);
-        m_panels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i + 1));
-        m_panels[i]->setMinimumWidth(widths[i]);
-        if (i >= 2)
-            m_panels[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        // The last panel takes the rest of the bar, as the last panel of a status bar does.
-        StatusBar1->addWidget(m_panels[i], i == 3 ? 1 : 0);
-    }
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(2);
-    layout->addWidget(bar);
-    layout->addWidget(PageControl1);
-    layout->addWidget(DBGridEh1, 1);
-    layout->addWidget(StatusBar1);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    connect(tbNew, &QToolButton::clicked, this, &CodeDictionaryWindow::tbNewClick);
-    connect(tbEdit, &QToolButton::clicked, this, &CodeDictionaryWindow::tbEditClick);
-    connect(tbDel, &QToolButton::clicked, this, &CodeDictionaryWindow::tbDelClick);
-    connect(tbSave, &QToolButton::clicked, this, &CodeDictionaryWindow::tbSaveClick);
-    connect(tbCancel, &QToolButton::clicked, this, &CodeDictionaryWindow::tbCancelClick);
-    connect(tbPrint, &QToolButton::clicked, this, &CodeDictionaryWindow::tbPrintClick);
-    connect(tbRefresh, &QToolButton::clicked, this, &CodeDictionaryWindow::tbRefreshClick);
-    connect(tbExit, &QToolButton::clicked, this, &CodeDictionaryWindow::tbExitClick);
+    const auto on = [this](const ToolAction &tool, void (CodeDictionaryWindow::*handler)()) {
+        connect(action(tool.objectName), &QAction::triggered, this, handler);
+    };
+    on(Tools::New, &CodeDictionaryWindow::tbNewClick);
+    on(Tools::Edit, &CodeDictionaryWindow::tbEditClick);
+    on(Tools::Delete, &CodeDictionaryWindow::tbDelClick);
+    on(Tools::Save, &CodeDictionaryWindow::tbSaveClick);
+    on(Tools::Cancel, &CodeDictionaryWindow::tbCancelClick);
+    on(Tools::Print, &CodeDictionaryWindow::tbPrintClick);
+    on(Tools::Refresh, &CodeDictionaryWindow::tbRefreshClick);
     connect(PageControl1, &CodeTypeTabs::currentChanged, this,
             &CodeDictionaryWindow::PageControl1Change);
 
-    auto *keys = new WindowKeys(this);
-    keys->bind(Qt::CTRL | Qt::Key_A, tbNew)
-        .bind(Qt::CTRL | Qt::Key_E, tbEdit)
-        .bind(Qt::CTRL | Qt::Key_S, tbSave)
-        .bind(Qt::Key_Escape, tbCancel)
-        .bind(Qt::Key_Escape, tbExit)
-        .bind(Qt::Key_Delete, tbDel)
-        .bind(
-            Qt::Key_Down, [this] { moveDownInGrid(); },
-            [this] { return m_editing && gridHasFocus(); });
-    EnterMovesFocus::install(this);
+    // In the edit state Down on the last row appends a row, as typing a list of names asks.
+    keys()->bind(
+        Qt::Key_Down, [this] { moveDownInGrid(); },
+        [this] { return m_editing && gridHasFocus(); });
 }
 
 void CodeDictionaryWindow::run(QWidget *mainWindow)
@@ -137,33 +84,22 @@ void CodeDictionaryWindow::run(QWidget *mainWindow)
     window.exec();
 }
 
-void CodeDictionaryWindow::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!m_shown) {
-        m_shown = true;
-        FormShow();
-    }
-}
-
-void CodeDictionaryWindow::FormShow()
+void CodeDictionaryWindow::firstShow()
 {
     setGridTitle(FirstTitle);
     m_codeType = CodeTypes::all().front().key;
     openCodes();
-    m_panels[3]->setText(PublisherName + QStringLiteral("  "));
     PageControl1->setCurrentIndex(0);
 }
 
 void CodeDictionaryWindow::EnableBrowseButtons(bool browsing)
 {
-    for (QWidget *control : {static_cast<QWidget *>(tbNew), static_cast<QWidget *>(tbEdit),
-                             static_cast<QWidget *>(tbDel), static_cast<QWidget *>(tbExit),
-                             static_cast<QWidget *>(tbRefresh), static_cast<QWidget *>(tbPrint),
-                             static_cast<QWidget *>(PageControl1)})
-        control->setEnabled(browsing);
-    tbSave->setEnabled(!browsing);
-    tbCancel->setEnabled(!browsing);
+    for (const ToolAction *tool : {&Tools::New, &Tools::Edit, &Tools::Delete, &Tools::Exit,
+                                   &Tools::Refresh, &Tools::Print})
+        action(tool->objectName)->setEnabled(browsing);
+    PageControl1->setEnabled(browsing);
+    action(Tools::Save.objectName)->setEnabled(!browsing);
+    action(Tools::Cancel.objectName)->setEnabled(!browsing);
     m_editing = !browsing;
 }
 
@@ -239,7 +175,7 @@ void CodeDictionaryWindow::tbEditClick()
 
 void CodeDictionaryWindow::tbSaveClick()
 {
-    postCellEdit();
+    DBGridEh1->commitCellEdit();
     StampCodeType();
     const DbResult written = CodeBatch::write(dm().db(), m_batch.pendingChanges(m_codes));
     if (!written) {
@@ -254,7 +190,7 @@ void CodeDictionaryWindow::tbSaveClick()
 
 void CodeDictionaryWindow::tbCancelClick()
 {
-    cancelCellEdit();
+    DBGridEh1->cancelCellEdit();
     EnableBrowseButtons(true);
     DBGridEh1->setEditable(false);
     openCodes(m_codes.currentRow());
@@ -293,28 +229,9 @@ void CodeDictionaryWindow::tbExitClick()
     close();
 }
 
-void CodeDictionaryWindow::postCellEdit()
-{
-    QTableView *view = DBGridEh1->view();
-    const QModelIndex index = view->currentIndex();
-    if (QWidget *editor = view->indexWidget(index)) {
-        QAbstractItemDelegate *delegate = view->itemDelegateForIndex(index);
-        emit delegate->commitData(editor);
-        emit delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
-    }
-}
-
-void CodeDictionaryWindow::cancelCellEdit()
-{
-    QTableView *view = DBGridEh1->view();
-    const QModelIndex index = view->currentIndex();
-    if (QWidget *editor = view->indexWidget(index))
-        emit view->itemDelegateForIndex(index)->closeEditor(editor, QAbstractItemDelegate::NoHint);
-}
-
 void CodeDictionaryWindow::moveDownInGrid()
 {
-    postCellEdit();
+    DBGridEh1->commitCellEdit();
     const int row = m_codes.currentRow();
     if (row < m_codes.rowCount() - 1) {
         m_codes.moveTo(row + 1);
@@ -329,7 +246,7 @@ void CodeDictionaryWindow::moveDownInGrid()
 
 void CodeDictionaryWindow::appendRowAndEdit()
 {
-    postCellEdit();
+    DBGridEh1->commitCellEdit();
     const int row = m_codes.appendRow();
     QTableView *view = DBGridEh1->view();
     view->setFocus();

@@ -1,22 +1,16 @@
 #pragma once
 #include "CodeBatch.h"
 
-#include "db/DataSet.h"
-
-#include <QDialog>
+#include "forms/ListWindow.h"
 
 class CodeTypeTabs;
-class DataGrid;
-class QLabel;
-class QStatusBar;
-class QToolButton;
 
 // TFrmCodeMan "选项设置": keeps the codes of every type. Browse state: 新增, 修改, 删除, 打印,
 // 刷新, 退出 and the tabs; edit state (新增, or 修改 on a type with codes): only 保存 and 取消,
 // the grid editable. Appended and changed rows stay in the window until 保存 writes them in one
 // transaction or 取消 drops them; 删除 writes at once. A save that fails keeps the window in the
 // edit state with every change the operator made, so that nothing typed is lost.
-class CodeDictionaryWindow : public QDialog {
+class CodeDictionaryWindow : public ListWindow {
     Q_OBJECT
 public:
     static inline const QString Caption = QStringLiteral("选项设置");
@@ -34,7 +28,7 @@ public:
 
     QString CurCodeType() const { return m_codeType; }
     bool isEditing() const { return m_editing; }
-    const DataSet &codes() const { return m_codes; }
+    const DataSet &codes() { return *rows(); }
     // The question 删除 asks for the current row.
     QString deleteQuestion() const;
 
@@ -49,40 +43,24 @@ public:
     void PageControl1Change(int index);
 
 protected:
-    void showEvent(QShowEvent *event) override;
+    void firstShow() override;
 
 private:
-    void FormShow();
     void EnableBrowseButtons(bool browsing);
     void SelectCodeType(int index);
     void StampCodeType();
     void openCodes(int currentRow = 0);
     void setGridTitle(const QString &title);
     QString currentCaption() const;
-    // Writes the open cell editor's text into the set, or drops it.
-    void postCellEdit();
-    void cancelCellEdit();
     // In the edit state: Down on the last row appends a row, as typing a list of names asks.
     void moveDownInGrid();
     void appendRowAndEdit();
     bool gridHasFocus() const;
 
     QString m_codeType;
-    DataSet m_codes;
+    DataSet &m_codes;
     CodeBatch m_batch;
     bool m_editing = false;
-    bool m_shown = false;
 
-    QToolButton *tbNew;
-    QToolButton *tbEdit;
-    QToolButton *tbDel;
-    QToolButton *tbSave;
-    QToolButton *tbCancel;
-    QToolButton *tbPrint;
-    QToolButton *tbRefresh;
-    QToolButton *tbExit;
     CodeTypeTabs *PageControl1;
-    DataGrid *DBGridEh1;
-    QStatusBar *StatusBar1;
-    QLabel *m_panels[4];
 };

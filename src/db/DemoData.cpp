@@ -3,6 +3,7 @@
 #include "DemoRandom.h"
 #include "DemoTableWriter.h"
 #include "DemoText.h"
+#include "NoDate.h"
 
 #include <cmath>
 
@@ -15,7 +16,6 @@ namespace {
 
 using namespace DemoText;
 
-const QString NoDate = QStringLiteral("1900-08-14");
 
 double money(double value)
 {
@@ -172,7 +172,7 @@ private:
                    day(joined), streetAddress(m_rng), driver ? id : QString(),
                    driver ? day(licensed.isValid() && licensed < m_today ? licensed
                                                                          : m_today.addYears(-1))
-                          : NoDate,
+                          : NoDate::stored,
                    driver ? m_rng.pick(codes("zjcltype")) : QString(),
                    driver ? drivingAge : QString(), left ? 1 : 0,
                    left ? QStringLiteral("已离职") : QString(), QString()});
@@ -316,9 +316,9 @@ private:
                    QString(),
                    QString(),
                    QString(),
-                   NoDate,
-                   NoDate,
-                   NoDate});
+                   NoDate::stored,
+                   NoDate::stored,
+                   NoDate::stored});
             if (!check(w))
                 return false;
             v.id = w.lastId();
@@ -607,7 +607,7 @@ private:
                 w.add({v.id, v.plate, m_rng.pick(codes("cctype")), driverOf(v),
                        m_rng.pick(codes("dept")),
                        m_staff.isEmpty() ? QString() : m_rng.pick(m_staff), m_rng.pick(reasons),
-                       day(out), returned ? day(back) : NoDate, km, money(km * m_rng.real(0, 0.6)),
+                       day(out), returned ? day(back) : NoDate::stored, km, money(km * m_rng.real(0, 0.6)),
                        money(km * (v.diesel ? 0.12 : 0.09)),
                        v.truck ? money(km * m_rng.real(1.5, 3)) : 0.0, memo()});
                 if (!check(w))

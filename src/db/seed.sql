@@ -66,7 +66,22 @@ INSERT INTO cfg_grid (F_name, F_fieldname, F_caption, F_width, F_readonly, F_vis
     ('rzlistgl', 'F_EmpName', '操作员', 100, 1, 1, 0, 0, '', '', 0),
     ('rzlistgl', 'F_OperType', '操作类型', 260, 1, 1, 1, 0, '', '', 0),
     ('rzlistgl', 'F_OperDate', '操作日期', 100, 1, 1, 2, 1, '', '', 0),
-    ('rzlistgl', 'F_OperTime', '操作时间', 100, 1, 1, 3, 1, '', '', 0);
+    ('rzlistgl', 'F_OperTime', '操作时间', 100, 1, 1, 3, 1, '', '', 0),
+    ('dlgcarxz', 'F_code', '车牌', 80, 1, 1, 0, 0, '', '', 0),
+    ('dlgcarxz', 'F_type', '车辆类型', 80, 1, 1, 1, 0, '', '', 0),
+    ('dlgcarxz', 'F_pinPai', '品牌', 80, 1, 1, 2, 0, '', '', 0),
+    ('dlgcarxz', 'F_xingHao', '型号', 80, 1, 1, 3, 0, '', '', 0),
+    ('dlgcarxz', 'F_FDJcode', '发动机', 80, 1, 1, 4, 0, '', '', 0),
+    ('dlgcarxz', 'F_diPan', '底盘', 80, 1, 1, 5, 0, '', '', 0),
+    ('dlgcarxz', 'F_yanSe', '颜色', 80, 1, 1, 6, 0, '', '', 0),
+    ('dlgcarxz', 'F_zaiZhong', '载重', 80, 1, 1, 7, 0, '', '', 0),
+    ('dlgcarxz', 'F_zuoWei', '座位', 80, 1, 1, 8, 0, '', '', 0),
+    ('dlgcarxz', 'F_BuyPrice', '购买金额', 80, 1, 1, 9, 0, '', '', 0),
+    ('dlgcarxz', 'F_SCdate', '生产日期', 80, 1, 1, 10, 0, '', '', 0),
+    ('dlgcarxz', 'F_buyDate', '购买日期', 80, 1, 1, 11, 0, '', '', 0),
+    ('dlgcarxz', 'F_JSempName', '驾驶员', 80, 1, 1, 12, 0, '', '', 0),
+    ('dlgcarxz', 'F_GSoffice', '归属单位', 80, 1, 1, 13, 0, '', '', 0),
+    ('dlgcarxz', 'F_memo1', '备注', 80, 1, 1, 14, 0, '', '', 0);
 
 -- Excel import maps: the importable fields of each table, offered in this order. F_Field starts
 -- as the caption, which is the column title the sample workbooks use ----------------------------

@@ -1,12 +1,12 @@
 #include "CellFormatter.h"
 
 #include "app/FormatText.h"
+#include "db/NoDate.h"
 
 #include <QDateTime>
 
 namespace {
 
-const QString NoDateLimit = QStringLiteral("1901-08-14");
 
 bool isDigit(QChar c)
 {
@@ -81,7 +81,7 @@ QString CellFormatter::dateTimeText(QStringView text) const
 
 bool CellFormatter::isNoDate(QStringView text)
 {
-    return text.compare(NoDateLimit) < 0;
+    return NoDate::isNoDate(text);
 }
 
 bool CellFormatter::looksLikeDate(QStringView t)

@@ -1,5 +1,7 @@
 #include "DataGrid.h"
 
+#include <QAbstractItemDelegate>
+
 #include "GridFooter.h"
 #include "GridHeader.h"
 #include "GridLayouts.h"
@@ -361,6 +363,25 @@ QList<int> DataGrid::selectedRows() const
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
+}
+
+void DataGrid::commitCellEdit()
+{
+    QTableView *table = view();
+    const QModelIndex index = table->currentIndex();
+    if (QWidget *editor = table->indexWidget(index)) {
+        QAbstractItemDelegate *delegate = table->itemDelegateForIndex(index);
+        emit delegate->commitData(editor);
+        emit delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
+void DataGrid::cancelCellEdit()
+{
+    QTableView *table = view();
+    const QModelIndex index = table->currentIndex();
+    if (QWidget *editor = table->indexWidget(index))
+        emit table->itemDelegateForIndex(index)->closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
 void DataGrid::setEditable(bool on)

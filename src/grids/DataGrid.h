@@ -107,6 +107,10 @@ public:
     // --- Editing (writes through DataSet::setValue; read-only columns stay read-only)
     void setEditable(bool on);
     bool isEditable() const { return m_editable; }
+    // Writes the open cell editor's text into the data set and closes the editor (before a save);
+    // cancelCellEdit drops it. Both do nothing when no cell is being edited.
+    void commitCellEdit();
+    void cancelCellEdit();
 
     // --- Layout key and pop-up menu
     void setLayoutKey(const QString &key) { m_layoutKey = key; }

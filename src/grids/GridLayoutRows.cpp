@@ -97,7 +97,7 @@ int GridLayoutRows::footerCode(GridColumn::Footer footer)
     return 0;
 }
 
-std::vector<GridLayoutRows::Update>
+std::vector<SqlStatement>
 GridLayoutRows::saveStatements(const std::vector<GridColumn> &columns, const QString &key)
 {
     static const QString sql = QStringLiteral(
@@ -106,7 +106,7 @@ GridLayoutRows::saveStatements(const std::vector<GridColumn> &columns, const QSt
         "F_displayFormat = :displayFormat,F_footerValue = :footerValue,"
         "F_footerType = :footerType where (F_name = :key and F_fieldname = :fieldname) ");
     const QString lowerKey = key.toLower();
-    std::vector<Update> updates;
+    std::vector<SqlStatement> updates;
     updates.reserve(columns.size());
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const GridColumn &c = columns[i];

@@ -1,4 +1,5 @@
 #pragma once
+#include "db/SqlStatement.h"
 #include "GridColumn.h"
 #include "db/ResultSet.h"
 #include "db/SqlParams.h"
@@ -17,12 +18,8 @@ SqlParams loadParams(const QString &key);
 // the new column's default; footer type 1 static text, 2 sum, anything else none.
 std::vector<GridColumn> columnsFromRows(const ResultSet &rows);
 
-struct Update {
-    QString sql;
-    SqlParams params;
-};
 // One update per column, in column order (F_order = position), of the lower-cased key's row.
-std::vector<Update> saveStatements(const std::vector<GridColumn> &columns, const QString &key);
+std::vector<SqlStatement> saveStatements(const std::vector<GridColumn> &columns, const QString &key);
 
 // The stored alignment: 0 left, 1 centre, 2 anything else.
 int alignmentCode(Qt::Alignment alignment);

@@ -25,7 +25,7 @@ void SaveGridLayout(DataGrid *grid, const QString &key)
 {
     if (!grid)
         return;
-    for (const GridLayoutRows::Update &u : GridLayoutRows::saveStatements(grid->columns(), key))
+    for (const SqlStatement &u : GridLayoutRows::saveStatements(grid->columns(), key))
         dm().ExecSql(u.sql, u.params); // reports its own failure; the next column still goes
 }
 

@@ -87,8 +87,6 @@ QString ExportGridToExcel(const std::vector<GridColumn> &columns, const DataSet 
                     : writeWithProgress(path, sheetName, columns, data, parent, &error, &cancelled);
     if (cancelled)
         return {};
-    if (done && showExcel)
-        done = platform().openUrl(QUrl::fromLocalFile(path));
     if (!done) {
         if (!error.isEmpty())
             qWarning("ExportGridToExcel: %s", qPrintable(error));
@@ -96,7 +94,18 @@ QString ExportGridToExcel(const std::vector<GridColumn> &columns, const DataSet 
                            Platform::MessageKind::Error);
         return {};
     }
+    if (showExcel && !platform().openUrl(QUrl::fromLocalFile(path))) {
+        // The workbook is written: say where, so the operator can open it by hand.
+        platform().message(parent, ExcelFailedCaption, workbookNotOpenedMessage(path),
+                           Platform::MessageKind::Error);
+    }
     return path;
+}
+
+QString workbookNotOpenedMessage(const QString &path)
+{
+    return ExcelFailedMessage + QLatin1Char('\n') + WorkbookSavedAsText +
+           QDir::toNativeSeparators(path);
 }
 
 QString ExportGridToExcel(DataGrid *grid, const QString &sheetName, bool showExcel)

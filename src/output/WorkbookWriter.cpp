@@ -2,6 +2,7 @@
 
 #include "ExcelNumberFormat.h"
 #include "db/DataSet.h"
+#include "db/NoDate.h"
 #include "grids/CellFormatter.h"
 
 #include <QDateTime>
@@ -14,7 +15,6 @@ namespace {
 
 constexpr int MaxSheetRows = 1048576;
 constexpr int MaxCellText = 32767;
-const QString NoDate = QStringLiteral("1900-08-14");
 
 struct CellStyle {
     lxw_format *format = nullptr;
@@ -141,7 +141,7 @@ lxw_error writeCell(lxw_worksheet *sheet, int row, int col, const DataSet &data,
     }
     const QString text = data.text(dataRow, dataColumn);
     const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty() || trimmed.left(10) == NoDate)
+    if (trimmed.isEmpty() || NoDate::isStored(trimmed.left(10)))
         return LXW_NO_ERROR;
     if (style.kind == CellStyle::Kind::Number && !numeric) {
         bool ok = false;

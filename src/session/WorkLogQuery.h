@@ -1,4 +1,5 @@
 #pragma once
+#include "db/NoDate.h"
 #include "db/SqlStatement.h"
 
 #include <QDate>
@@ -19,7 +20,7 @@ struct Filter {
 };
 
 // The dates a cleared date box stands for.
-inline const QDate EarliestDate{1900, 8, 14};
+inline const QDate EarliestDate = NoDate::storedDate;
 inline const QDate LatestDate{3000, 8, 14};
 
 // Besides every column of LogRec the rows carry F_LogRowID, the entry's row number, so that

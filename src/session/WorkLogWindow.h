@@ -1,17 +1,12 @@
 #pragma once
-#include <QDialog>
+#include "forms/ListWindow.h"
 
-class BrowseButtons;
-class DataGrid;
-class DataSet;
 class DatePicker;
-class QAction;
 class QComboBox;
-class QLabel;
 
 // TfrmRZlistGL, "工作日志管理": browses, prints, exports and clears the work log. The grid stays
 // empty until the first query; clearing removes only the entries of the last query.
-class WorkLogWindow : public QDialog {
+class WorkLogWindow : public ListWindow {
     Q_OBJECT
 public:
     static inline const QString Caption = QStringLiteral("工作日志管理");
@@ -22,39 +17,17 @@ public:
 
     explicit WorkLogWindow(QWidget *parent = nullptr);
 
-    DataSet *log() const { return m_log; }
-    DataGrid *grid() const { return DBGridEh1; }
+    DataSet *log() { return rows(); }
 
     void tbQueryClick();
     void tbClearClick();
-    void tbPrintClick();
-    void tbExportClick();
 
 protected:
-    void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    void firstShow() override;
 
 private:
-    QAction *addTool(const QString &objectName, const QString &text);
-    void showCount();
-
-    DataSet *m_log;
-    DataGrid *DBGridEh1;
     DatePicker *dtpFrom;
     DatePicker *dtpTo;
     QComboBox *cbbOperType;
     QComboBox *cbbEmpName;
-    QAction *tbQuery;
-    QAction *tbClear;
-    QAction *tbFirst;
-    QAction *tbPrior;
-    QAction *tbNext;
-    QAction *tbLast;
-    QAction *tbPrint;
-    QAction *tbExport;
-    QAction *tbExit;
-    BrowseButtons *m_browse;
-    QList<QLabel *> m_panels;
-    class QToolBar *m_toolBar;
-    bool m_shown = false;
 };

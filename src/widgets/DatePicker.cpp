@@ -1,6 +1,6 @@
 #include "DatePicker.h"
 
-#include "NoDate.h"
+#include "db/NoDate.h"
 #include "app/Platform.h"
 
 #include <QCalendarWidget>

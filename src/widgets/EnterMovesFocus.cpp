@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextEdit>
 
 EnterMovesFocus *EnterMovesFocus::install(QWidget *window, const QList<QWidget *> &excluded)
@@ -25,6 +26,12 @@ bool EnterMovesFocus::previewKeyPress(QKeyEvent *event, QWidget *receiver)
     if (!enter || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) ||
         keepsEnter(receiver))
         return false;
+    // A focused push button is pressed by Enter, as everywhere on the desktop: otherwise Enter on
+    // 确定 would only move on to 取消.
+    if (auto *button = qobject_cast<QPushButton *>(receiver); button && button->isEnabled()) {
+        button->click();
+        return true;
+    }
     // A Tab sent to the window moves on by the window's tab order, whatever the focused control
     // would do with a Tab (a grid would move to its next cell).
     QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);

@@ -4,6 +4,7 @@
 #include "app/Messages.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QCompleter>
 #include <QListView>
 #include <QSignalBlocker>
@@ -76,4 +77,40 @@ void makeEditablePickBox(QComboBox *box)
 void makeListOnlyPickBox(QComboBox *box)
 {
     box->setEditable(false);
+}
+
+void FillPickList(const SqlStatement &statement, QComboBox *box)
+{
+    FillPickList(statement.sql, statement.params, box);
+}
+
+namespace {
+
+// Lives as a child of its box and refills it on every focus-in.
+class RefillOnEnter : public QObject {
+public:
+    RefillOnEnter(QComboBox *box, SqlStatement statement)
+        : QObject(box), m_box(box), m_statement(std::move(statement))
+    {
+        box->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_box && event->type() == QEvent::FocusIn)
+            FillPickList(m_statement, m_box);
+        return false;
+    }
+
+private:
+    QComboBox *m_box;
+    SqlStatement m_statement;
+};
+
+} // namespace
+
+void RefillPickListOnEnter(QComboBox *box, const SqlStatement &statement)
+{
+    new RefillOnEnter(box, statement);
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include "db/SqlParams.h"
+#include "db/SqlStatement.h"
 
 #include <QString>
 
@@ -16,6 +16,12 @@ class QComboBox;
 // 20,000 vehicles.
 void FillPickList(const QString &sql, QComboBox *box);
 void FillPickList(const QString &sql, const SqlParams &params, QComboBox *box);
+
+void FillPickList(const SqlStatement &statement, QComboBox *box);
+
+// Refills the box with FillPickList each time the focus enters it, so that a partner or employee
+// added meanwhile is offered (the editors' partner and driver lists).
+void RefillPickListOnEnter(QComboBox *box, const SqlStatement &statement);
 
 // Selects the item that equals the value, both trimmed and without regard to case; with several
 // such items the last one wins; with none the selection stays as it is.

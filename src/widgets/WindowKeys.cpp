@@ -1,7 +1,13 @@
 #include "WindowKeys.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QKeyEvent>
 #include <QPointer>
 
@@ -38,10 +44,32 @@ const WindowKeys::Binding *WindowKeys::bindingFor(const QKeyEvent *event) const
         return nullptr;
     // The keypad's Delete, Home and End count as the same keys.
     const QKeyCombination pressed(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(key));
-    for (const Binding &b : m_bindings)
-        if (b.key == pressed && (!b.enabled || b.enabled()))
-            return &b;
+    for (const Binding &b : m_bindings) {
+        if (b.key != pressed || (b.enabled && !b.enabled()))
+            continue;
+        if (b.pass == UnlessTyping && focusIsTyping())
+            continue;
+        return &b;
+    }
     return nullptr;
+}
+
+bool WindowKeys::focusIsTyping()
+{
+    const QWidget *focus = QApplication::focusWidget();
+    if (!focus)
+        return false;
+    if (const auto *line = qobject_cast<const QLineEdit *>(focus))
+        return !line->isReadOnly();
+    if (const auto *spin = qobject_cast<const QAbstractSpinBox *>(focus))
+        return !spin->isReadOnly();
+    if (const auto *box = qobject_cast<const QComboBox *>(focus))
+        return box->isEditable();
+    if (const auto *memo = qobject_cast<const QPlainTextEdit *>(focus))
+        return !memo->isReadOnly();
+    if (const auto *rich = qobject_cast<const QTextEdit *>(focus))
+        return !rich->isReadOnly();
+    return false;
 }
 
 bool WindowKeys::previewKeyPress(QKeyEvent *event, QWidget *)
@@ -53,7 +81,7 @@ bool WindowKeys::previewKeyPress(QKeyEvent *event, QWidget *)
     const Pass pass = binding->pass;
     const std::function<void()> act = binding->act;
     act();
-    return pass == Swallow;
+    return pass != AlsoToControl;
 }
 
 bool WindowKeys::claimsKey(QKeyEvent *event) const

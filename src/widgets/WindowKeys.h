@@ -19,11 +19,16 @@ class QAction;
 //   keys->bind(Qt::Key_Delete, tbDel, WindowKeys::AlsoToControl);
 //
 // A bound key is swallowed by default; AlsoToControl lets the focused control have it as well,
-// after the window has acted. Bound keys take precedence over the application's shortcuts.
+// after the window has acted; UnlessTyping leaves Home, End, Delete and the page keys to the box
+// the operator types in. Bound keys take precedence over the application's shortcuts.
 class WindowKeys : public KeyPreview {
     Q_OBJECT
 public:
-    enum Pass { Swallow, AlsoToControl };
+    // Swallow: the window acts and the control never sees the key. AlsoToControl: the window
+    // acts, then the control has the key too. UnlessTyping: while the focus is in a text input
+    // (an editable box, an editable drop-down, a date picker, a memo) the key keeps its editing
+    // meaning there and the window does not act; elsewhere the window acts and swallows it.
+    enum Pass { Swallow, AlsoToControl, UnlessTyping };
 
     explicit WindowKeys(QWidget *window);
 
@@ -45,6 +50,7 @@ private:
         Pass pass;
     };
     const Binding *bindingFor(const QKeyEvent *event) const;
+    static bool focusIsTyping();
 
     std::vector<Binding> m_bindings;
 };

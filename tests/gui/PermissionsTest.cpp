@@ -1,4 +1,4 @@
-#include "GuiSession.h"
+#include "support/program/GuiSession.h"
 
 #include "app/Globals.h"
 #include "mainwin/CommandTable.h"

@@ -1,4 +1,4 @@
-#include "GuiSession.h"
+#include "support/program/GuiSession.h"
 
 #include "app/DataModule.h"
 #include "app/Globals.h"
@@ -87,7 +87,7 @@ struct LogWindow {
     }
     QString panel(int n) const
     {
-        return window->findChild<QLabel *>(QStringLiteral("pnlStatus%1").arg(n))->text();
+        return window->findChild<QLabel *>(QStringLiteral("StatusPanel%1").arg(n))->text();
     }
 };
 

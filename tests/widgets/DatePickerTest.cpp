@@ -4,7 +4,7 @@
 #include "app/ScriptedPlatform.h"
 #include "support/TestMain.h"
 #include "widgets/DateRangeCaption.h"
-#include "widgets/NoDate.h"
+#include "db/NoDate.h"
 
 #include <QCheckBox>
 #include <QSignalSpy>

@@ -1,0 +1,68 @@
+#include "VehicleFields.h"
+
+namespace {
+
+EditorField row(const char *field, const char *param, const char *control, FieldKind kind,
+                bool trimmed = true)
+{
+    return EditorField{QString::fromLatin1(field), QString::fromLatin1(param),
+                       QString::fromLatin1(control), kind, trimmed};
+}
+
+QList<EditorField> makeFields()
+{
+    using K = FieldKind;
+    QList<EditorField> f{
+        row("F_Code", "code", "edtCode", K::Text),
+        row("F_pinPai", "pinPai", "cbbPinPai", K::PickList),
+        row("F_xingHao", "xingHao", "edtXingHao", K::Text),
+        row("F_type", "type", "cbbType", K::PickList),
+        row("F_FDJcode", "FDJcode", "edtFDJcode", K::Text),
+        row("F_dipan", "dipan", "edtDipan", K::Text),
+        row("F_yanSE", "yanSE", "cbbYanSE", K::EditablePickList),
+        row("F_zaiZhong", "zaiZhong", "edtZaizhong", K::Text),
+        row("F_zuoWei", "zuoWei", "edtZuoWei", K::Text),
+        row("F_buyPrice", "buyPrice", "ceBuyPrice", K::Currency),
+        row("F_SCdate", "SCdate", "dtpSCdate", K::OptionalDate),
+        row("F_buyDate", "buyDate", "dtpBuyDate", K::Date),
+        row("F_JSempname", "JSempname", "cbbJSempname", K::EditablePickList),
+        row("F_GSoffice", "GSoffice", "cbbGSoffice", K::PickList),
+        row("F_UseFlag", "useFlag", "cbUseFlag", K::Boolean),
+        row("F_memo1", "memo1", "Memo1", K::Memo),
+    };
+    for (int n = 1; n <= 3; ++n) {
+        const QString slot = QStringLiteral("Image%1").arg(n);
+        f << EditorField{QStringLiteral("F_carImage%1").arg(n), QStringLiteral("carImage%1").arg(n),
+                         slot, K::Picture}
+          << EditorField{QStringLiteral("F_imagePath%1").arg(n),
+                         QStringLiteral("imagePath%1").arg(n), slot, K::PictureName};
+    }
+    for (int n = 1; n <= 5; ++n)
+        f << EditorField{QStringLiteral("F_ZF%1").arg(n), QStringLiteral("ZF%1").arg(n),
+                         QStringLiteral("edtZF%1").arg(n), K::Text, false};
+    for (int n = 1; n <= 3; ++n)
+        f << EditorField{QStringLiteral("F_SZ%1").arg(n), QStringLiteral("SZ%1").arg(n),
+                         QStringLiteral("rceSZ%1").arg(n), K::Number};
+    for (int n = 1; n <= 3; ++n)
+        f << EditorField{QStringLiteral("F_RQ%1").arg(n), QStringLiteral("RQ%1").arg(n),
+                         QStringLiteral("dtpRQ%1").arg(n), K::OptionalDate};
+    return f;
+}
+
+} // namespace
+
+const QList<EditorField> &VehicleFields::all()
+{
+    static const QList<EditorField> fields = makeFields();
+    return fields;
+}
+
+const QStringList &VehicleFields::customControls()
+{
+    static const QStringList controls{
+        QStringLiteral("edtZF1"), QStringLiteral("edtZF2"), QStringLiteral("edtZF3"),
+        QStringLiteral("edtZF4"), QStringLiteral("edtZF5"), QStringLiteral("rceSZ1"),
+        QStringLiteral("rceSZ2"), QStringLiteral("rceSZ3"), QStringLiteral("dtpRQ1"),
+        QStringLiteral("dtpRQ2"), QStringLiteral("dtpRQ3")};
+    return controls;
+}
