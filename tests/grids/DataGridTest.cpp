@@ -4,6 +4,7 @@
 #include "grids/GridHeader.h"
 #include "grids/GridModel.h"
 #include "grids/TitleGroups.h"
+#include "support/TestData.h"
 #include "support/TestMain.h"
 
 #include <QHeaderView>
@@ -275,8 +276,9 @@ private slots:
 
     void markedRowsAreRedOnButtonFace()
     {
-        QVERIFY(dm().ExecSql(QStringLiteral("insert into T_cars(F_code,F_useFlag) values('浙A1',0),"
-                                            "('浙B2',1),('浙C3',0)")));
+        QVERIFY(orvtest::addVehicle(QStringLiteral("浙A1")));
+        QVERIFY(orvtest::addVehicle(QStringLiteral("浙B2"), {}, true));
+        QVERIFY(orvtest::addVehicle(QStringLiteral("浙C3")));
         QVERIFY(dm().OpenQuery(QStringLiteral("select * from T_cars order by F_code"), *ds));
         grid->setColumns({column("F_code", "车牌")});
         grid->markRowsWhere(QStringLiteral("F_useFlag"));

@@ -3,6 +3,7 @@
 // data most grid tests look at.
 #include "app/DataModule.h"
 #include "grids/DataGrid.h"
+#include "support/TestData.h"
 #include "support/TestEnvironment.h"
 
 #include <QTest>
@@ -11,26 +12,11 @@
 
 namespace gridtest {
 
-struct Repair {
-    QString plate;
-    QString date;
-    double price;
-    QString memo;
-    QString days = QStringLiteral("1");
-};
+using Repair = orvtest::Repair;
 
-inline bool insertRepairs(DataModule &dm, const std::vector<Repair> &rows)
+inline bool insertRepairs(DataModule &, const std::vector<Repair> &rows)
 {
-    for (const Repair &r : rows)
-        if (!dm.ExecSql(QStringLiteral("insert into T_WXrec(F_CPcode,F_WXdate,F_WXprice,F_memo1,"
-                                       "F_WXdayNum) values(:p,:d,:price,:m,:days)"),
-                        {{QStringLiteral("p"), r.plate},
-                         {QStringLiteral("d"), r.date},
-                         {QStringLiteral("price"), r.price},
-                         {QStringLiteral("m"), r.memo},
-                         {QStringLiteral("days"), r.days}}))
-            return false;
-    return true;
+    return orvtest::addRepairs(rows);
 }
 
 inline bool openRepairs(DataModule &dm, DataSet &ds)

@@ -5,6 +5,7 @@
 #include "app/DataModule.h"
 #include "db/DataSet.h"
 #include "grids/GridColumn.h"
+#include "support/TestData.h"
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -13,42 +14,23 @@
 
 namespace outputtest {
 
-struct Repair {
-    QString plate;
-    QString type;
-    QString date;
-    QString days;
-    double price;
-    QString note;
-    QString memo;
-};
+using Repair = orvtest::Repair;
 
+// Plate, date, money, memo, days, type, note.
 inline std::vector<Repair> sampleRepairs()
 {
     return {
-        {QStringLiteral("粤A12345"), QStringLiteral("保养"), QStringLiteral("2009-03-01"),
-         QStringLiteral("2"), 1234.5, QStringLiteral("1900-08-14"), QStringLiteral("换机油")},
-        {QStringLiteral("0012"), QStringLiteral("大修"), QStringLiteral("1900-08-14"),
-         QStringLiteral("0.5"), -5.25, QStringLiteral("轮胎"), QStringLiteral("a<b & \"c\"")},
+        {QStringLiteral("粤A12345"), QStringLiteral("2009-03-01"), 1234.5, QStringLiteral("换机油"),
+         QStringLiteral("2"), QStringLiteral("保养"), QStringLiteral("1900-08-14")},
+        {QStringLiteral("0012"), QStringLiteral("1900-08-14"), -5.25,
+         QStringLiteral("a<b & \"c\""), QStringLiteral("0.5"), QStringLiteral("大修"),
+         QStringLiteral("轮胎")},
     };
 }
 
-inline bool insertRepairs(DataModule &dm, const std::vector<Repair> &rows)
+inline bool insertRepairs(DataModule &, const std::vector<Repair> &rows)
 {
-    for (const Repair &r : rows) {
-        if (!dm.ExecSql(QStringLiteral("insert into T_WXrec(F_CPcode,F_WXtype,F_WXdate,F_WXdayNum,"
-                                       "F_WXprice,F_WXmemo1,F_memo1) "
-                                       "values(:p,:t,:d,:n,:price,:note,:memo)"),
-                        {{QStringLiteral("p"), r.plate},
-                         {QStringLiteral("t"), r.type},
-                         {QStringLiteral("d"), r.date},
-                         {QStringLiteral("n"), r.days},
-                         {QStringLiteral("price"), r.price},
-                         {QStringLiteral("note"), r.note},
-                         {QStringLiteral("memo"), r.memo}}))
-            return false;
-    }
-    return true;
+    return orvtest::addRepairs(rows);
 }
 
 inline bool openRepairs(DataModule &dm, DataSet &data)

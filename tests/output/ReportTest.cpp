@@ -294,8 +294,8 @@ void ReportTest::longReportsRepeatTitlesOnEveryPage()
     std::vector<Repair> many;
     for (int i = 0; i < 400; ++i)
         many.push_back({QStringLiteral("P%1").arg(i + 1, 4, 10, QChar(u'0')),
-                        QStringLiteral("保养"), QStringLiteral("2009-03-02"), QStringLiteral("1"),
-                        1.0, QString(), QString()});
+                        QStringLiteral("2009-03-02"), 1.0, QString(), QStringLiteral("1"),
+                        QStringLiteral("保养")});
     QVERIFY(insertRepairs(*repairs.env.dataModule(), many));
     QVERIFY(openRepairs(*repairs.env.dataModule(), repairs.data));
 

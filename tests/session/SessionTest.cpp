@@ -4,6 +4,7 @@
 #include "app/IniFile.h"
 #include "session/OfficeFilters.h"
 #include "session/SessionView.h"
+#include "support/TestData.h"
 #include "support/OperatorFixture.h"
 #include "support/TestEnvironment.h"
 #include "support/TestMain.h"
@@ -26,11 +27,8 @@ void addFleet()
                         {"京A0004", "B", 1},
                         {"京A0005", "甲,乙公司", 0}};
     for (const Car &car : cars) {
-        dm().db().exec(QStringLiteral("insert into T_cars(F_code,F_GSoffice,F_useFlag) "
-                                      "values(:code,:office,:flag)"),
-                       {{"code", QString::fromUtf8(car.plate)},
-                        {"office", QString::fromUtf8(car.office)},
-                        {"flag", car.useFlag}});
+        orvtest::addVehicle(QString::fromUtf8(car.plate), QString::fromUtf8(car.office),
+                            car.useFlag != 0);
         dm().db().exec(QStringLiteral("insert into T_WXrec(F_CPcode,F_WXdate) values(:code,"
                                       "'2024-05-01')"),
                        {{"code", QString::fromUtf8(car.plate)}});

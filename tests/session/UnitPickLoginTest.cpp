@@ -2,6 +2,7 @@
 #include "app/Globals.h"
 #include "codes/UnitPickDialog.h"
 #include "session/Session.h"
+#include "support/TestData.h"
 #include "support/ModalHelper.h"
 #include "support/OperatorFixture.h"
 #include "support/TestEnvironment.h"
@@ -28,10 +29,7 @@ void UnitPickLoginTest::pickedUnitRestrictsTheLogin()
     for (int i = 0; i < units.size(); ++i) {
         dm().db().exec(QStringLiteral("insert into t_code(F_type,F_name) values('gsoffice',:n)"),
                        {{QStringLiteral("n"), units[i]}});
-        dm().db().exec(
-            QStringLiteral("insert into T_cars(F_code,F_GSoffice,F_useFlag) values(:c,:o,0)"),
-            {{QStringLiteral("c"), QStringLiteral("浙A000%1").arg(i)},
-             {QStringLiteral("o"), units[i]}});
+        orvtest::addVehicle(QStringLiteral("浙A000%1").arg(i), units[i]);
     }
 
     // Pick the unit with the quote, then open the dialog again with what it returned.
