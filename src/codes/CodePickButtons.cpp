@@ -2,6 +2,8 @@
 
 #include "CodePick.h"
 
+#include "db/RecordKinds.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QWidget>
@@ -14,23 +16,11 @@ const std::vector<CodePickButton> &CodePickButtons::all()
                               QString::fromLatin1(key), QString::fromUtf8(caption),
                               QString::fromLatin1(target)};
     };
-    static const std::vector<CodePickButton> buttons = {
+    static const std::vector<CodePickButton> buttons = [&row] {
+        std::vector<CodePickButton> rows = {
         row("TfrmEmpEdit", "sbDept", "dept", "部门资料", "cbbDept"),
         row("TfrmEmpEdit", "sbXueLI", "xueli", "学历资料", "cbbXueLI"),
         row("TfrmEmpEdit", "sbZJcltype", "zjcltype", "准驾车型资料", "cbbZJcltype"),
-        row("TfrmCLwxInfoEdit", "sbWXtype", "wxtype", "维修类型资料", "cbbWXtype"),
-        row("TfrmCLtbInfoEdit", "sbBXtype", "bxtype", "保险类型资料", "cbbBXtype"),
-        row("TfrmCLjfInfoEdit", "sbJFtype", "jftype", "缴费类型资料", "cbbJFtype"),
-        row("TfrmCLnsInfoEdit", "sbNStype", "nstype", "年审等级资料", "cbbNStype"),
-        row("TfrmCLsgInfoEdit", "sbSGtype", "sgtype", "事故类型资料", "cbbSGtype"),
-        row("TfrmCLsgInfoEdit", "sbCLtype", "cltype", "车辆类型资料", "cbbDFCLtype"),
-        row("TfrmCLwzInfoEdit", "sbWZitem", "wzitem", "违章项目资料", "cbbWZitem"),
-        row("TfrmCLtsInfoEdit", "sbTStype", "tstype", "投诉类型资料", "cbbTStype"),
-        row("TfrmCLccInfoEdit", "sbCCtype", "cctype", "出车类型资料", "cbbCCtype"),
-        row("TfrmCLccInfoEdit", "sbDept", "dept", "用车部门资料", "cbbCCdept"),
-        row("TfrmCLfyzcInfoEdit", "sbZCtype", "zctype", "支出类型资料", "cbbZCtype"),
-        row("TfrmCLfysrInfoEdit", "sbSRtype", "srtype", "收入类型资料", "cbbSRtype"),
-        row("TfrmCLyhInfoEdit", "sbYHtype", "yhtype", "油耗类型资料", "cbbYHtype"),
         row("TfrmCARedit", "sbPinPai", "pinpai", "车辆品牌资料", "cbbPinPai"),
         row("TfrmCARedit", "sbType", "cltype", "车辆类型资料", "cbbType"),
         row("TfrmCARedit", "sbYanSE", "yanse", "颜色资料", "cbbYanSE"),
@@ -38,7 +28,13 @@ const std::vector<CodePickButton> &CodePickButtons::all()
         row("TfrmWXofficeEdit", "sbZWname", "zwname", "职务资料", "cbbZWname"),
         row("TfrmBXofficeEdit", "sbZWname", "zwname", "职务资料", "cbbZWname"),
         row("TfrmSFofficeEdit", "sbZWname", "zwname", "职务资料", "cbbZWname"),
-    };
+        };
+        // The record editors' buttons are rows of their kinds.
+        for (const RecordKind &kind : RecordKinds::all())
+            for (const RecordPickButton &b : kind.pickButtons)
+                rows.push_back({kind.editorClass(), b.button, b.codeType, b.caption, b.target});
+        return rows;
+    }();
     return buttons;
 }
 

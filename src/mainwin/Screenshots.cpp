@@ -11,6 +11,10 @@
 #include "app/Startup.h"
 #include "session/OperatorLoginWindow.h"
 #include "session/Session.h"
+#include "vehicles/VehicleEditor.h"
+#include "vehicles/VehiclePicker.h"
+#include "app/WindowPlacement.h"
+#include "db/DataSet.h"
 
 #include <QApplication>
 #include <QDir>
@@ -174,6 +178,44 @@ void photographCommands(MainWindow &main, PictureFolder &pictures)
     main.showAbout();
 }
 
+// The dialogs that no command opens by itself: the editors and pickers, each over the demo data.
+struct DialogShot {
+    const char *name;
+    std::function<void(QWidget *mainWindow)> open;
+};
+
+const std::vector<DialogShot> &dialogShots()
+{
+    static const std::vector<DialogShot> shots{
+        {"vehicle-editor",
+         [](QWidget *main) {
+             DataSet vehicles;
+             dm().OpenQuery(QStringLiteral("select * from T_cars order by F_code"), vehicles);
+             VehicleEditor editor(main);
+             editor.setSource(&vehicles);
+             DispFormPos(&editor, 1);
+             editor.OpenEditor(true);
+         }},
+        {"vehicle-picker",
+         [](QWidget *main) {
+             VehiclePicker picker(main);
+             DispFormPos(&picker, 1);
+             picker.PickVehicle();
+         }},
+    };
+    return shots;
+}
+
+void photographDialogs(MainWindow &main, PictureFolder &pictures)
+{
+    for (const DialogShot &shot : dialogShots()) {
+        ModalGrabber grabber(pictures, QString::fromLatin1(shot.name));
+        shot.open(&main);
+        if (!grabber.done())
+            std::fprintf(stderr, "%s showed no window\n", shot.name);
+    }
+}
+
 } // namespace
 
 int runScreenshots(DataModule &dm, const QString &folder)
@@ -206,5 +248,6 @@ int runScreenshots(DataModule &dm, const QString &folder)
     photographMenus(*main, pictures);
     photographNavigation(*main, pictures);
     photographCommands(*main, pictures);
+    photographDialogs(*main, pictures);
     return pictures.failed() ? 1 : 0;
 }
