@@ -59,10 +59,10 @@ QString DesktopPlatform::openFileName(QWidget *parent, const QString &caption,
     return QFileDialog::getOpenFileName(parent, caption, folder, filter);
 }
 
-QString DesktopPlatform::saveFileName(QWidget *parent, const QString &caption,
-                                      const QString &path, const QString &filter)
+QString DesktopPlatform::saveFileName(QWidget *parent, const QString &caption, const QString &path,
+                                      const QString &filter, QString *selectedFilter)
 {
-    return QFileDialog::getSaveFileName(parent, caption, path, filter);
+    return QFileDialog::getSaveFileName(parent, caption, path, filter, selectedFilter);
 }
 
 QString DesktopPlatform::existingFolder(QWidget *parent, const QString &caption,

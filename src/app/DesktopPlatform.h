@@ -11,9 +11,8 @@ public:
     QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
                          const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &path,
-                         const QString &filter) override;
-    QString existingFolder(QWidget *parent, const QString &caption,
-                           const QString &folder) override;
+                         const QString &filter, QString *selectedFilter = nullptr) override;
+    QString existingFolder(QWidget *parent, const QString &caption, const QString &folder) override;
     bool openUrl(const QUrl &url) override;
     bool startProgram(const QString &program, const QStringList &arguments) override;
     bool programExists(const QString &program) override;

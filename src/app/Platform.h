@@ -23,11 +23,13 @@ public:
     // A one-line input box; false when cancelled.
     virtual bool inputText(QWidget *parent, const QString &caption, const QString &prompt,
                            QString *value) = 0;
-    // File dialogs return the chosen path, or an empty text when cancelled.
+    // File dialogs return the chosen path, or an empty text when cancelled. Filters are in Qt's
+    // form ("Name (*.a *.b);;Other (*.c)"). A save dialog given selectedFilter starts on that
+    // filter (the first when it is empty) and leaves there the one the operator chose.
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
                                  const QString &filter) = 0;
     virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &path,
-                                 const QString &filter) = 0;
+                                 const QString &filter, QString *selectedFilter = nullptr) = 0;
     virtual QString existingFolder(QWidget *parent, const QString &caption,
                                    const QString &folder) = 0;
     // Opens a file or address with the desktop's program for it.

@@ -61,8 +61,15 @@ QString ScriptedPlatform::openFileName(QWidget *, const QString &caption, const 
 }
 
 QString ScriptedPlatform::saveFileName(QWidget *, const QString &caption, const QString &path,
-                                       const QString &)
+                                       const QString &filter, QString *selectedFilter)
 {
+    if (selectedFilter) {
+        const QStringList filters = filter.split(QStringLiteral(";;"));
+        if (!filterChoices.isEmpty())
+            *selectedFilter = filters.value(filterChoices.dequeue());
+        else if (selectedFilter->isEmpty())
+            *selectedFilter = filters.value(0);
+    }
     return nextFile(QStringLiteral("save"), caption, path);
 }
 

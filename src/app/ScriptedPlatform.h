@@ -13,6 +13,8 @@
 // - Questions take the next queued answer, or defaultAnswer when the queue is empty.
 // - Input boxes take the next queued text (nullopt = cancelled), cancelled when empty.
 // - File and folder dialogs take the next queued path (empty = cancelled), cancelled when empty.
+//   A save dialog that reports its filter chooses the filter at the next queued position in its
+//   list (0 = the first), or keeps the one it started on when the queue is empty.
 // - The clock is fixed at clock when that is valid, otherwise the real time.
 class ScriptedPlatform : public Platform {
 public:
@@ -27,7 +29,7 @@ public:
         QString folder;
     };
 
-    ScriptedPlatform();  // installs itself
+    ScriptedPlatform();           // installs itself
     ~ScriptedPlatform() override; // restores the previous platform
 
     // Script
@@ -35,6 +37,7 @@ public:
     Answer defaultAnswer = Answer::No;
     QQueue<std::optional<QString>> inputs;
     QQueue<QString> files;
+    QQueue<int> filterChoices;
     QSet<QString> installedPrograms;
     bool openUrlSucceeds = true;
     bool startSucceeds = true;
@@ -59,9 +62,8 @@ public:
     QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
                          const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &caption, const QString &path,
-                         const QString &filter) override;
-    QString existingFolder(QWidget *parent, const QString &caption,
-                           const QString &folder) override;
+                         const QString &filter, QString *selectedFilter = nullptr) override;
+    QString existingFolder(QWidget *parent, const QString &caption, const QString &folder) override;
     bool openUrl(const QUrl &url) override;
     bool startProgram(const QString &program, const QStringList &arguments) override;
     bool programExists(const QString &program) override;
