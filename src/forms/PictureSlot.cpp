@@ -1,6 +1,7 @@
 #include "PictureSlot.h"
 
-#include <QFile>
+#include "app/PictureData.h"
+
 #include <QFileInfo>
 
 PictureSlot::PictureSlot(QWidget *parent) : QLabel(parent)
@@ -13,7 +14,7 @@ PictureSlot::PictureSlot(QWidget *parent) : QLabel(parent)
 
 void PictureSlot::setStored(const QByteArray &bytes, const QString &path)
 {
-    m_image = QImage::fromData(bytes);
+    m_image = PictureData::decodePicture(bytes);
     if (m_image.isNull()) {
         clearPicture();
         return;
@@ -25,24 +26,12 @@ void PictureSlot::setStored(const QByteArray &bytes, const QString &path)
 
 bool PictureSlot::loadFile(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (file.size() > MaxFileBytes) {
-        if (error)
-            *error = tooLargeMessage(path);
+    const std::optional<PictureFile> file = PictureData::readPictureFile(path, error);
+    if (!file)
         return false;
-    }
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.readAll();
-    const QImage image = QImage::fromData(bytes);
-    if (image.isNull()) {
-        if (error)
-            *error = unreadableMessage(path);
-        return false;
-    }
-    m_bytes = bytes;
+    m_bytes = file->bytes;
     m_path = path;
-    m_image = image;
+    m_image = file->image;
     showImage();
     emit changed();
     return true;
@@ -60,17 +49,6 @@ void PictureSlot::clearPicture()
 QString PictureSlot::fileName() const
 {
     return QFileInfo(m_path).fileName();
-}
-
-QString PictureSlot::unreadableMessage(const QString &path)
-{
-    return QStringLiteral("读取文件：") + path + QStringLiteral("时发生错误！\r") +
-           QStringLiteral("该文件不是标准格式的文件，或者该文件已经被损坏！");
-}
-
-QString PictureSlot::tooLargeMessage(const QString &path)
-{
-    return QStringLiteral("图片文件：") + path + QStringLiteral("超过16MB，不能保存！");
 }
 
 void PictureSlot::mouseDoubleClickEvent(QMouseEvent *event)

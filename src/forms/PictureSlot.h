@@ -10,15 +10,12 @@
 class PictureSlot : public QLabel {
     Q_OBJECT
 public:
-    // Larger files are refused: a picture of a vehicle or an accident scene needs far less, and
-    // the whole file travels with every save of its record.
-    static constexpr qint64 MaxFileBytes = 16 * 1024 * 1024;
-
     explicit PictureSlot(QWidget *parent = nullptr);
 
     // The stored form: bytes and name. Bytes that are no picture leave the slot empty.
     void setStored(const QByteArray &bytes, const QString &path);
-    // Reads the picture file; on failure the slot stays as it was and `error` says why.
+    // Reads the picture file (PictureData::readPictureFile); on failure the slot stays as it was
+    // and `error` holds the message for the operator.
     bool loadFile(const QString &path, QString *error);
     void clearPicture();
 
@@ -27,10 +24,6 @@ public:
     QString path() const { return m_path; }
     QString fileName() const;
     QImage image() const { return m_image; }
-
-    // The message for a file that cannot be read as a picture.
-    static QString unreadableMessage(const QString &path);
-    static QString tooLargeMessage(const QString &path);
 
 signals:
     void doubleClicked();

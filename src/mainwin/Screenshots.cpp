@@ -13,6 +13,8 @@
 #include "session/Session.h"
 #include "vehicles/VehicleEditor.h"
 #include "vehicles/VehiclePicker.h"
+#include "vehicles/ImageViewer.h"
+#include "vehicles/VehicleQueryDialog.h"
 #include "app/WindowPlacement.h"
 #include "db/DataSet.h"
 
@@ -201,6 +203,20 @@ const std::vector<DialogShot> &dialogShots()
              VehiclePicker picker(main);
              DispFormPos(&picker, 1);
              picker.PickVehicle();
+         }},
+        {"vehicle-query",
+         [](QWidget *main) {
+             VehicleQueryDialog dialog(main);
+             dialog.QueryText();
+         }},
+        {"image-viewer",
+         [](QWidget *main) {
+             ImageViewer viewer(main);
+             QImage picture(480, 320, QImage::Format_RGB32);
+             picture.fill(QColor(70, 110, 160));
+             viewer.setPicture(picture);
+             DispFormPos(&viewer, 0);
+             viewer.ShowPicture(QString());
          }},
     };
     return shots;

@@ -1,7 +1,7 @@
 #include "ImageViewer.h"
 
 #include "ImageZoom.h"
-#include "PictureData.h"
+#include "app/PictureData.h"
 #include "PictureExport.h"
 #include "PicturePanel.h"
 

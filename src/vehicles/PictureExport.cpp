@@ -1,6 +1,6 @@
 #include "PictureExport.h"
 
-#include "PictureData.h"
+#include "app/PictureData.h"
 
 #include <QImageWriter>
 #include <QSaveFile>

@@ -1,5 +1,6 @@
 #include "VehicleEditor.h"
 
+#include "PictureSlotViewer.h"
 #include "VehicleFields.h"
 
 #include "app/DataModule.h"
@@ -256,7 +257,7 @@ void VehicleEditor::showEvent(QShowEvent *event)
 
 void VehicleEditor::loadPictureClick()
 {
-    // Filled in with the image viewer.
+    choosePictureThroughViewer(this, picture(PageControl1->currentIndex() + 1));
 }
 
 void VehicleEditor::clearPictureClick()

@@ -4,7 +4,7 @@
 #include "support/TestEnvironment.h"
 #include "support/TestMain.h"
 #include "vehicles/ImageViewer.h"
-#include "vehicles/PictureData.h"
+#include "app/PictureData.h"
 #include "vehicles/PictureExport.h"
 
 #include <QAction>

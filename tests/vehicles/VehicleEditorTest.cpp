@@ -1,4 +1,5 @@
 #include "app/DataModule.h"
+#include "app/PictureData.h"
 #include "db/DataSet.h"
 #include "forms/PictureSlot.h"
 #include "support/ModalHelper.h"
@@ -10,6 +11,7 @@
 #include "vehicles/VehiclePicker.h"
 #include "widgets/DatePicker.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QBuffer>
 #include <QCheckBox>
@@ -110,6 +112,7 @@ private slots:
     void platesAreTrimmedRequiredAndUnique();
     void uncheckedDatesAreStoredAsNoDate();
     void picturesKeepTheirBytesAcrossSaves();
+    void pictureIsChosenThroughTheViewer();
     void continuousAddStaysOpenOnTheBrand();
     void navigatorMovesTheListAndTheNextSaveChangesThatVehicle();
     void refusedSaveKeepsEveryInput();
@@ -233,7 +236,42 @@ void VehicleEditorTest::picturesKeepTheirBytesAcrossSaves()
         QVERIFY(!error.isEmpty());
         QCOMPARE(slot.bytes(), jpeg);
     }
-    QCOMPARE(error, PictureSlot::tooLargeMessage(huge));
+    QCOMPARE(error, PictureData::tooLargeMessage(huge));
+}
+
+void VehicleEditorTest::pictureIsChosenThroughTheViewer()
+{
+    EditorOverList f;
+    QTemporaryDir dir;
+    const QByteArray jpeg = encoded("JPEG", Qt::green);
+    const QString file = writeFile(dir, QStringLiteral("rear.JPG"), jpeg);
+    f.edit(false, [&](VehicleEditor &e) {
+        child<QTabWidget>(&e, "PageControl1")->setCurrentIndex(1);
+        f.env.platform().files.enqueue(file);
+        bool viewed = false;
+        orvtest::whenModalNamed(QStringLiteral("TfrmImageDisp"), [&](QWidget *viewer) {
+            child<QAction>(viewer, "actLoad")->trigger();
+            child<QAction>(viewer, "actSave")->trigger();
+            viewed = true;
+        });
+        child<QPushButton>(&e, "bbLoadImage")->click();
+        QVERIFY(viewed);
+        QCOMPARE(e.picture(2)->bytes(), jpeg);
+        QVERIFY(!e.picture(1)->hasPicture());
+
+        // 取消 in the viewer leaves the slot as it was.
+        orvtest::whenModalNamed(QStringLiteral("TfrmImageDisp"), [&](QWidget *viewer) {
+            child<QAction>(viewer, "actClear")->trigger();
+            child<QAction>(viewer, "actCancel")->trigger();
+        });
+        emit e.picture(2)->doubleClicked();
+        QCOMPARE(e.picture(2)->bytes(), jpeg);
+        child<QLineEdit>(&e, "edtCode")->setText(QStringLiteral("浙C2"));
+        e.okButton()->click();
+    });
+    QCOMPARE(stored(QStringLiteral("F_carImage2"), QStringLiteral("浙C2")).toByteArray(), jpeg);
+    QCOMPARE(stored(QStringLiteral("F_imagePath2"), QStringLiteral("浙C2")).toString(),
+             QStringLiteral("rear.JPG"));
 }
 
 void VehicleEditorTest::continuousAddStaysOpenOnTheBrand()
