@@ -1,5 +1,7 @@
 #include "DatabaseCreator.h"
 
+#include "RecordKinds.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -71,6 +73,37 @@ bool failWith(const QString &message, QString *error)
     if (error)
         *error = message;
     return false;
+}
+
+// The record lists' layouts "cl..infoman" come from the kinds' design-time columns: 80 wide,
+// the money and quantity columns summed in the footer.
+bool stageRecordLayouts(Db &db, QString *error)
+{
+    Statement insert = db.prepare(
+        QStringLiteral("INSERT INTO cfg_grid (F_name, F_fieldname, F_caption, F_width, "
+                       "F_readonly, F_visible, F_order, F_alignMent, F_displayFormat, "
+                       "F_footerValue, F_footerType) VALUES (:name, :field, :caption, 80, 1, 1, "
+                       ":order, 0, '', '', :footer)"),
+        error);
+    if (!insert.isValid())
+        return false;
+    for (const RecordKind &kind : RecordKinds::all()) {
+        for (int i = 0; i < kind.columns.size(); ++i) {
+            const RecordColumn &column = kind.columns.at(i);
+            const QString lower = column.field.toLower();
+            bool summed = false;
+            for (const ColumnFormatRule &rule : kind.columnFormats)
+                summed = summed || (rule.contains ? lower.contains(rule.text) : lower == rule.text);
+            const DbResult done = insert.run({{QStringLiteral("name"), kind.layoutKey()},
+                                              {QStringLiteral("field"), column.field},
+                                              {QStringLiteral("caption"), column.title},
+                                              {QStringLiteral("order"), i},
+                                              {QStringLiteral("footer"), summed ? 2 : 0}});
+            if (!done)
+                return failWith(done.error, error);
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -152,7 +185,7 @@ bool DatabaseCreator::addMissingRows(Db &db, SeedReport &report, QString *error)
                                 .arg(QLatin1String(rule.table), db.lastError()),
                             error);
     }
-    if (!db.execScript(seedSql(), error))
+    if (!db.execScript(seedSql(), error) || !stageRecordLayouts(db, error))
         return false;
 
     for (const MergeRule &rule : mergeRules) {

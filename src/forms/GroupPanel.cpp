@@ -24,9 +24,10 @@ GroupPanel::GroupPanel(QWidget *parent) : QWidget(parent)
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->verticalHeader()->hide();
     m_list->verticalHeader()->setDefaultSectionSize(20);
-    m_list->horizontalHeader()->setStretchLastSection(true);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+    m_list->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     m_list->setColumnWidth(0, 29);
-    m_list->setColumnWidth(1, 100);
 
     m_typeBox = new QComboBox(this);
     m_typeBox->setObjectName(QStringLiteral("cbbListType"));

@@ -1,6 +1,8 @@
 #include "CommandWindows.h"
 
 #include "codes/CodeDictionaryWindow.h"
+#include "db/RecordKinds.h"
+#include "records/RecordListWindow.h"
 #include "session/WorkLogWindow.h"
 
 #include <map>
@@ -16,6 +18,12 @@ Registry builtWindows()
     Registry r;
     r[104].create = [](QWidget *parent) -> QWidget * { return new WorkLogWindow(parent); };
     r[206].run = [](QWidget *mainWindow) { CodeDictionaryWindow::run(mainWindow); };
+    for (const RecordKind &kind : RecordKinds::all()) {
+        const RecordKind *k = &kind;
+        r[kind.command()].create = [k](QWidget *parent) -> QWidget * {
+            return new RecordListWindow(*k, parent);
+        };
+    }
     return r;
 }
 
