@@ -11,6 +11,7 @@
 #include "app/Startup.h"
 #include "session/OperatorLoginWindow.h"
 #include "session/Session.h"
+#include "records/RecordEditor.h"
 #include "vehicles/VehicleEditor.h"
 #include "vehicles/VehiclePicker.h"
 #include "vehicles/ImageViewer.h"
@@ -186,9 +187,9 @@ struct DialogShot {
     std::function<void(QWidget *mainWindow)> open;
 };
 
-const std::vector<DialogShot> &dialogShots()
+std::vector<DialogShot> makeDialogShots()
 {
-    static const std::vector<DialogShot> shots{
+    std::vector<DialogShot> shots{
         {"vehicle-editor",
          [](QWidget *main) {
              DataSet vehicles;
@@ -219,6 +220,29 @@ const std::vector<DialogShot> &dialogShots()
              viewer.ShowPicture(QString());
          }},
     };
+    // Each record kind's editor on the last record of its kind.
+    for (const RecordKind &kind : RecordKinds::all()) {
+        static QList<QByteArray> names;
+        names << QByteArray("editor-") + kind.word.toLatin1();
+        const RecordKind *k = &kind;
+        shots.push_back({names.constLast().constData(), [k](QWidget *main) {
+                             DataSet records;
+                             dm().OpenQuery(QStringLiteral("select * from ") + k->table +
+                                                QStringLiteral(" order by F_ID"),
+                                            records);
+                             records.last();
+                             RecordEditor editor(*k, main);
+                             editor.setSource(&records);
+                             DispFormPos(&editor, 1);
+                             editor.OpenEditor(!records.isEmpty());
+                         }});
+    }
+    return shots;
+}
+
+const std::vector<DialogShot> &dialogShots()
+{
+    static const std::vector<DialogShot> shots = makeDialogShots();
     return shots;
 }
 
