@@ -7,6 +7,8 @@
 #include "support/TestData.h"
 #include "support/TestEnvironment.h"
 #include "support/TestMain.h"
+#include "support/program/ProgramFixture.h"
+#include "app/Globals.h"
 #include "vehicles/VehicleEditor.h"
 #include "vehicles/VehiclePicker.h"
 #include "widgets/DatePicker.h"
@@ -119,6 +121,7 @@ private slots:
     void storedValuesMissingFromThePickListsSurviveASave();
     void oddTextsAreKeptExactly();
     void pickerListsEveryVehicleAndTakesANewOne();
+    void pickerIgnoresTheOperatorsUnits();
 };
 
 void VehicleEditorTest::platesAreTrimmedRequiredAndUnique()
@@ -436,6 +439,25 @@ void VehicleEditorTest::pickerListsEveryVehicleAndTakesANewOne()
         QVERIFY(picked);
         QCOMPARE(picked->plate, QStringLiteral("浙K01"));
     }
+}
+
+void VehicleEditorTest::pickerIgnoresTheOperatorsUnits()
+{
+    // A restricted operator picks among every vehicle: the picker applies no unit filter.
+    orvtest::LoggedInProgram program(orvtest::Operator::Restricted);
+    QVERIFY(program.loggedIn());
+    QVERIFY(!Globals::OfficeParams.isEmpty());
+    orvtest::addVehicle(QStringLiteral("浙J12"), orvtest::QuotedUnit);
+    orvtest::addVehicle(QStringLiteral("浙J21"), QStringLiteral("别的车队"));
+    VehiclePicker picker;
+    bool seen = false;
+    orvtest::whenModalNamed(QStringLiteral("TDLGcarXZ"), [&](QWidget *w) {
+        QCOMPARE(static_cast<VehiclePicker *>(w)->rows()->rowCount(), 2);
+        seen = true;
+        w->close();
+    });
+    QVERIFY(!picker.PickVehicle());
+    QVERIFY(seen);
 }
 
 ORV_TEST(VehicleEditorTest)
