@@ -1,6 +1,7 @@
 #include "RecordEditor.h"
 
 #include "FuelFigures.h"
+#include "NumberFormats.h"
 
 #include "app/Globals.h"
 #include "codes/CodePick.h"
@@ -8,7 +9,7 @@
 #include "db/DataSet.h"
 #include "forms/FieldInputs.h"
 #include "forms/PictureSlot.h"
-#include "vehicles/PictureSlotViewer.h"
+#include "vehicles/PicturePages.h"
 #include "vehicles/VehiclePicker.h"
 #include "widgets/NumberEdit.h"
 #include "widgets/PickList.h"
@@ -51,18 +52,6 @@ FieldKind fieldKind(RecordInputKind kind)
     return FieldKind::Text;
 }
 
-const QString &formatOf(NumberFormatKind kind)
-{
-    switch (kind) {
-    case NumberFormatKind::Quantity:
-        return Globals::QuantityFormat;
-    case NumberFormatKind::Price:
-        return Globals::PriceFormat;
-    case NumberFormatKind::Amount:
-        break;
-    }
-    return Globals::AmountFormat;
-}
 
 QLabel *asterisk(QWidget *parent)
 {
@@ -196,35 +185,16 @@ QWidget *RecordEditor::buildPage(int page, QWidget *parent)
 
 QWidget *RecordEditor::buildPicturePage(QWidget *parent)
 {
-    auto *panel = new QWidget(parent);
-    m_pictureTabs = new QTabWidget(panel);
-    m_pictureTabs->setObjectName(QStringLiteral("PageControl2"));
-    for (int n = 1; n <= 3; ++n) {
-        PictureSlot *slot = picture(n);
-        m_pictureTabs->addTab(slot, PictureTabs.at(n - 1));
-        connect(slot, &PictureSlot::doubleClicked, this, &RecordEditor::loadPictureClick);
-    }
-    auto *load = new QPushButton(QStringLiteral("载入图片"), panel);
-    load->setObjectName(QStringLiteral("BitBtn1"));
-    auto *clear = new QPushButton(QStringLiteral("清空显示"), panel);
-    clear->setObjectName(QStringLiteral("BitBtn2"));
-    for (QPushButton *button : {load, clear})
-        button->setAutoDefault(false);
-    connect(load, &QPushButton::clicked, this, &RecordEditor::loadPictureClick);
-    connect(clear, &QPushButton::clicked, this, &RecordEditor::clearPictureClick);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(load);
-    buttons->addWidget(clear);
-    auto *layout = new QVBoxLayout(panel);
-    layout->addWidget(m_pictureTabs, 1);
-    layout->addLayout(buttons);
-    return panel;
+    m_pictures = new PicturePages(this,
+                                  {QStringLiteral("PageControl2"), PictureTabs,
+                                   QStringLiteral("BitBtn1"), QStringLiteral("BitBtn2")},
+                                  parent);
+    return m_pictures;
 }
 
 PictureSlot *RecordEditor::picture(int slot) const
 {
-    return findChild<PictureSlot *>(QStringLiteral("Image%1").arg(slot));
+    return m_pictures ? m_pictures->slot(slot) : nullptr;
 }
 
 void RecordEditor::UseArchiveSource(bool fromArchive, DataSet *vehicles)
@@ -266,18 +236,5 @@ void RecordEditor::showEvent(QShowEvent *event)
     EditorDialog::showEvent(event);
     for (const RecordInputFormat &format : m_kind.inputFormats)
         if (auto *edit = findChild<NumberEdit *>(format.control))
-            edit->setDisplayFormat(formatOf(format.format));
-}
-
-void RecordEditor::loadPictureClick()
-{
-    if (m_pictureTabs)
-        choosePictureThroughViewer(this, picture(m_pictureTabs->currentIndex() + 1));
-}
-
-void RecordEditor::clearPictureClick()
-{
-    if (m_pictureTabs)
-        if (PictureSlot *slot = picture(m_pictureTabs->currentIndex() + 1))
-            slot->clearPicture();
+            edit->setDisplayFormat(displayFormatOf(format.format));
 }

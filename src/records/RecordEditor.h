@@ -5,7 +5,7 @@
 class DataSet;
 class PictureSlot;
 class QLineEdit;
-class QTabWidget;
+class PicturePages;
 class QToolButton;
 
 // TfrmCL..InfoEdit: the editor of one record kind (every kind the same editor, built from its
@@ -26,9 +26,7 @@ public:
 
     // sbSPcodeClick: the vehicle picker; a confirmed vehicle sets VehicleId and the plate.
     void sbSPcodeClick();
-    // 载入图片 and 清空显示 of the accident editor's picture page.
-    void loadPictureClick();
-    void clearPictureClick();
+    // The accident editor's pictures (nullptr for the other kinds).
     PictureSlot *picture(int slot) const;
 
 protected:
@@ -44,5 +42,5 @@ private:
     DataSet *m_vehicles = nullptr;
     QLineEdit *edtCPcode;
     QToolButton *sbSPcode;
-    QTabWidget *m_pictureTabs = nullptr;
+    PicturePages *m_pictures = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "RecordListWindow.h"
 
 #include "RecordEditor.h"
+#include "NumberFormats.h"
 #include "RecordStatements.h"
 
 #include "app/DataModule.h"
@@ -25,18 +26,6 @@
 
 namespace {
 
-const QString &formatOf(NumberFormatKind kind)
-{
-    switch (kind) {
-    case NumberFormatKind::Quantity:
-        return Globals::QuantityFormat;
-    case NumberFormatKind::Price:
-        return Globals::PriceFormat;
-    case NumberFormatKind::Amount:
-        break;
-    }
-    return Globals::AmountFormat;
-}
 
 std::vector<GridColumn> designColumns(const RecordKind &kind)
 {
@@ -155,7 +144,7 @@ void RecordListWindow::applyColumnFormats()
             [&rule](const QString &lower) {
                 return rule.contains ? lower.contains(rule.text) : lower == rule.text;
             },
-            formatOf(rule.format));
+            displayFormatOf(rule.format));
     }
 }
 

@@ -1,6 +1,6 @@
 #include "VehicleEditor.h"
 
-#include "PictureSlotViewer.h"
+#include "PicturePages.h"
 #include "VehicleFields.h"
 
 #include "app/DataModule.h"
@@ -120,32 +120,16 @@ QWidget *VehicleEditor::buildInputs()
 QWidget *VehicleEditor::buildPictures()
 {
     auto *panel = new QWidget(body());
-    PageControl1 = new QTabWidget(panel);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setDocumentMode(true);
-    const QStringList tabs{QStringLiteral("图片一"), QStringLiteral("图片二"),
-                           QStringLiteral("图片三")};
-    for (int n = 1; n <= 3; ++n) {
-        PictureSlot *slot = picture(n);
-        PageControl1->addTab(slot, tabs.at(n - 1));
-        connect(slot, &PictureSlot::doubleClicked, this, &VehicleEditor::loadPictureClick);
-    }
-    auto *load = new QPushButton(QStringLiteral("载入图片"), panel);
-    load->setObjectName(QStringLiteral("bbLoadImage"));
-    auto *clear = new QPushButton(QStringLiteral("清空显示"), panel);
-    clear->setObjectName(QStringLiteral("bbClearImage"));
-    for (QPushButton *button : {load, clear})
-        button->setAutoDefault(false);
-    connect(load, &QPushButton::clicked, this, &VehicleEditor::loadPictureClick);
-    connect(clear, &QPushButton::clicked, this, &VehicleEditor::clearPictureClick);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(load);
-    buttons->addWidget(clear);
+    m_pictures = new PicturePages(this,
+                                  {QStringLiteral("PageControl1"),
+                                   {QStringLiteral("图片一"), QStringLiteral("图片二"),
+                                    QStringLiteral("图片三")},
+                                   QStringLiteral("bbLoadImage"),
+                                   QStringLiteral("bbClearImage")},
+                                  panel);
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(PageControl1, 1);
-    layout->addLayout(buttons);
+    layout->addWidget(m_pictures, 1);
     layout->addWidget(new QLabel(QStringLiteral("最佳大小：(102*100)"), panel));
     panel->setFixedWidth(220);
     return panel;
@@ -196,7 +180,7 @@ void VehicleEditor::setTabOrder()
 
 PictureSlot *VehicleEditor::picture(int slot) const
 {
-    return findChild<PictureSlot *>(QStringLiteral("Image%1").arg(slot));
+    return m_pictures->slot(slot);
 }
 
 void VehicleEditor::fillLists()
@@ -253,15 +237,4 @@ void VehicleEditor::showEvent(QShowEvent *event)
                                       QStringLiteral("："));
     static_cast<CurrencyEdit *>(input(QStringLiteral("ceBuyPrice")))
         ->setDisplayFormat(Globals::AmountFormat);
-}
-
-void VehicleEditor::loadPictureClick()
-{
-    choosePictureThroughViewer(this, picture(PageControl1->currentIndex() + 1));
-}
-
-void VehicleEditor::clearPictureClick()
-{
-    if (PictureSlot *slot = picture(PageControl1->currentIndex() + 1))
-        slot->clearPicture();
 }

@@ -3,7 +3,7 @@
 
 class PictureSlot;
 class QLabel;
-class QTabWidget;
+class PicturePages;
 
 // TfrmCARedit, "车辆信息档案": adds a vehicle or changes the source's current one. Opened by
 // the vehicle archive and by the vehicle picker (FromPicker), whose list it refreshes and moves
@@ -20,9 +20,6 @@ public:
 
     bool FromPicker = false;
 
-    // 载入图片 and 清空显示 on the picture tab that is shown.
-    void loadPictureClick();
-    void clearPictureClick();
     PictureSlot *picture(int slot) const;
 
 protected:
@@ -39,6 +36,6 @@ private:
     QWidget *buildCustomFields();
     void setTabOrder();
 
-    QTabWidget *PageControl1 = nullptr;
+    PicturePages *m_pictures = nullptr;
     QList<QLabel *> m_customLabels;
 };
