@@ -95,6 +95,7 @@ public:
     Statement &operator=(const Statement &) = delete;
 
     bool isValid() const { return m_stmt != nullptr; }
+    sqlite3_stmt *handle() const { return m_stmt; }
     // Binds every parameter of the statement from params; a parameter without a value is an error.
     bool bind(const SqlParams &params, QString *error = nullptr);
     bool bindValue(int index, const QVariant &value);
