@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QTime>
 #include <sqlcipher/sqlite3.h>
 
@@ -237,21 +238,29 @@ bool Db::copyFileTo(const QString &target, QString *error)
     const bool ownTransaction = !inTransaction();
     if (ownTransaction && !begin())
         return fail(m_lastError, error);
-    const QString temporary = target + QStringLiteral(".part");
-    QFile::remove(temporary);
-    bool ok = QFile::copy(m_path, temporary);
-    QString problem = ok ? QString() : QStringLiteral("cannot write %1").arg(temporary);
-    if (ok) {
-        QFile::remove(target);
-        ok = QFile::rename(temporary, target);
-        if (!ok)
+    // The copy is written beside the target and takes its place in one step, so that a target
+    // that existed (yesterday's backup) is never missing, not even when the program dies midway.
+    QFile source(m_path);
+    QSaveFile copy(target);
+    QString problem;
+    if (!source.open(QIODevice::ReadOnly)) {
+        problem = QStringLiteral("cannot read %1").arg(m_path);
+    } else if (!copy.open(QIODevice::WriteOnly)) {
+        problem = QStringLiteral("cannot write %1").arg(target);
+    } else {
+        for (QByteArray chunk; problem.isEmpty() && !(chunk = source.read(1 << 20)).isEmpty();)
+            if (copy.write(chunk) != chunk.size())
+                problem = QStringLiteral("cannot write %1").arg(target);
+        if (problem.isEmpty() && source.error() != QFileDevice::NoError)
+            problem = QStringLiteral("cannot read %1").arg(m_path);
+        if (problem.isEmpty() && !copy.commit())
             problem = QStringLiteral("cannot write %1").arg(target);
     }
-    if (!ok)
-        QFile::remove(temporary);
+    if (!problem.isEmpty())
+        copy.cancelWriting();
     if (ownTransaction)
         rollback();
-    return ok ? true : fail(problem, error);
+    return problem.isEmpty() ? true : fail(problem, error);
 }
 
 bool Db::compact(QString *error)
