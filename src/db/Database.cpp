@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -56,6 +57,21 @@ void readRow(sqlite3_stmt *stmt, ResultSet &rows)
             break;
         }
     }
+}
+
+// Waiting for a lock another copy of the program holds: a short look every millisecond until the
+// busy timeout has run out. The engine's own wait sleeps up to a tenth of a second between looks,
+// and a copy that saves again and again releases its lock for only a few milliseconds at a
+// time, so a copy waiting that way could miss every chance for seconds.
+int waitForLock(void *since, int attempt)
+{
+    auto *started = static_cast<QElapsedTimer *>(since);
+    if (attempt == 0)
+        started->start();
+    if (started->elapsed() >= Db::BusyTimeoutMs)
+        return 0;
+    sqlite3_sleep(1);
+    return 1;
 }
 
 bool onlyBlanksOrComments(const char *tail)
@@ -113,7 +129,7 @@ bool Db::openHandle(const QString &path, const QString &key, bool create, QStrin
     // Larger pages: a quarter of the per-page cipher work on the big record tables.
     sqlite3_exec(db, "pragma cipher_page_size = 4096; pragma cache_size = -16000;", nullptr,
                  nullptr, nullptr);
-    sqlite3_busy_timeout(db, BusyTimeoutMs);
+    sqlite3_busy_handler(db, waitForLock, &m_busySince);
     sqlite3_extended_result_codes(db, 1);
     // Reading the schema proves the key: a plain or otherwise keyed file fails here.
     char *message = nullptr;
@@ -267,9 +283,9 @@ bool Db::compact(QString *error)
 {
     if (!m_db)
         return fail(QStringLiteral("database is not open"), error);
-    sqlite3_busy_timeout(m_db, 0);
+    sqlite3_busy_handler(m_db, nullptr, nullptr);
     const DbResult r = exec(QStringLiteral("vacuum"));
-    sqlite3_busy_timeout(m_db, BusyTimeoutMs);
+    sqlite3_busy_handler(m_db, waitForLock, &m_busySince);
     return r.ok ? true : fail(r.error, error);
 }
 

@@ -2,6 +2,7 @@
 #include "ResultSet.h"
 #include "SqlParams.h"
 
+#include <QElapsedTimer>
 #include <QString>
 
 struct sqlite3;
@@ -82,6 +83,7 @@ private:
     QString m_path;
     QString m_key;
     QString m_lastError;
+    QElapsedTimer m_busySince; // since the current wait for a lock began
 };
 
 // A prepared statement for repeated use (bulk inserts). Bind by name, step, reset.

@@ -2,11 +2,14 @@
 #include "db/Database.h"
 #include "support/TestMain.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <thread>
 
 class EngineTest : public QObject {
     Q_OBJECT
@@ -191,6 +194,32 @@ private slots:
         QCOMPARE(b.query(QStringLiteral("select count(*) from T_x")).rows.integer(0, 0), 1);
         QVERIFY(b.exec(QStringLiteral("insert into T_x(F_name) values('b')")).ok);
         QCOMPARE(a.query(QStringLiteral("select count(*) from T_x")).rows.integer(0, 0), 2);
+    }
+
+    // A connection that finds the file locked by another copy waits for the lock (up to the busy
+    // timeout) instead of failing: here the other connection, in a thread of its own, holds its
+    // write lock for a moment.
+    void aLockedFileIsWaitedFor()
+    {
+        const QString path = makeDatabase(QStringLiteral("busy.db"));
+        Db holder;
+        QVERIFY(holder.open(path));
+        Db waiter;
+        QVERIFY(waiter.open(path));
+        QVERIFY(holder.begin());
+        QVERIFY(holder.exec(QStringLiteral("insert into T_x(F_name) values('first')")).ok);
+        std::thread release([&holder] {
+            QThread::msleep(300);
+            holder.commit();
+        });
+        QElapsedTimer took;
+        took.start();
+        const DbResult second = waiter.exec(QStringLiteral("insert into T_x(F_name) values('b')"));
+        const qint64 waited = took.elapsed();
+        release.join();
+        QVERIFY2(second.ok, qPrintable(second.error));
+        QVERIFY2(waited >= 250 && waited < Db::BusyTimeoutMs, qPrintable(QString::number(waited)));
+        QCOMPARE(waiter.query(QStringLiteral("select count(*) from T_x")).rows.integer(0, 0), 2);
     }
 
     void fileCopyAndCompactionKeepTheKey()
