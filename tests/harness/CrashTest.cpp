@@ -41,7 +41,10 @@ int saveLoop(const QStringList &args)
         QElapsedTimer took;
         took.start();
         if (path.save(context, n, &error))
-            harness::report(QStringLiteral("done %1 %2").arg(n).arg(QLatin1String(path.name)));
+            harness::report(QStringLiteral("done %1 %2 %3")
+                                .arg(n)
+                                .arg(took.elapsed())
+                                .arg(QLatin1String(path.name)));
         else
             harness::report(QStringLiteral("failed %1 %2 %3 %4")
                                 .arg(n)
@@ -155,6 +158,7 @@ private slots:
         // And what every copy saved before, after all the kills.
         Db db;
         QVERIFY(db.open(env.databasePath()));
+        QVERIFY(harness::indexForChecks(db));
         const QString missing = lost(db, context, done, &checks);
         QVERIFY2(missing.isEmpty(), qPrintable(missing));
         qInfo("%d kills, %lld saves reported done, %lld checks of saves", kills,

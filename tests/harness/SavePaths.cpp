@@ -42,10 +42,8 @@ bool saveCodes(SaveContext &c, int n, QString *error)
 Presence codesPresent(Db &db, const SaveContext &c, int n)
 {
     return parts(count(db,
-                       QStringLiteral("select count(*) from t_code where F_type = :type and "
-                                      "F_Name in (:a, :b, :c)"),
-                       {{QStringLiteral("type"), c.tag},
-                        {QStringLiteral("a"), codeName(c, n, 0)},
+                       QStringLiteral("select count(*) from t_code where F_Name in (:a, :b, :c)"),
+                       {{QStringLiteral("a"), codeName(c, n, 0)},
                         {QStringLiteral("b"), codeName(c, n, 1)},
                         {QStringLiteral("c"), codeName(c, n, 2)}}),
                  3);
@@ -172,6 +170,13 @@ const std::vector<SavePath> &savePaths()
         {"compaction", compact, nothingToSee},
     };
     return all;
+}
+
+bool indexForChecks(Db &db)
+{
+    return db.execScript(
+        QStringLiteral("create index if not exists harness_code_name on t_code (F_Name);"
+                       "create index if not exists harness_log_action on LogRec (F_OperType);"));
 }
 
 const SavePath *savePath(const QString &name)

@@ -37,4 +37,8 @@ struct SavePath {
 const std::vector<SavePath> &savePaths();
 const SavePath *savePath(const QString &name);
 
+// Indexes that keep presence() quick over thousands of saves (the program has none on the columns
+// it looks at); for a file no copy writes any more.
+bool indexForChecks(Db &db);
+
 } // namespace harness

@@ -21,9 +21,10 @@ void SaveReports::read(const QByteArray &output)
         const QStringList words = line.split(u' ');
         if (line == QLatin1String("ready"))
             ready = true;
-        else if (words.value(0) == QLatin1String("done") && words.size() >= 3)
-            done.insert(words[1].toInt(), QStringList(words.mid(2)).join(u' '));
-        else if (words.value(0) == QLatin1String("failed"))
+        else if (words.value(0) == QLatin1String("done") && words.size() >= 4) {
+            done.insert(words[1].toInt(), QStringList(words.mid(3)).join(u' '));
+            slowest = qMax(slowest, words[2].toLongLong());
+        } else if (words.value(0) == QLatin1String("failed"))
             failed << line;
         else if (words.value(0) == QLatin1String("wrong"))
             wrong << line;

@@ -3,7 +3,8 @@
 // the reading of it by the test that started the copy:
 //
 //   ready                         connected, saves follow
-//   done N PATH                   save N (made through PATH) is saved: its commit returned
+//   done N MS PATH                save N, made through PATH in MS milliseconds, is saved: its
+//                                 commit returned
 //   failed N PATH MS ERROR        save N failed after MS milliseconds with the engine's ERROR
 //   wrong TEXT                    what a copy read of the other copy's saves is wrong
 #include <QMap>
@@ -18,6 +19,7 @@ void report(const QString &line);
 struct SaveReports {
     bool ready = false;
     QMap<int, QString> done; // save number -> path
+    qint64 slowest = 0;      // milliseconds of the slowest save done
     QStringList failed;      // the whole lines
     QStringList wrong;
     QByteArray pending; // an incomplete last line
