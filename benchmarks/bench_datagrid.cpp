@@ -51,8 +51,7 @@ struct Fixture {
 
 Fixture &fixture()
 {
-    static Fixture f;
-    return f;
+    return benchdata::guiFixture<Fixture>();
 }
 
 // Resident memory now (peak memory is ru_maxrss).

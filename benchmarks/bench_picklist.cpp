@@ -34,8 +34,7 @@ struct Fixture : benchdata::SeededDatabase {
 
 Fixture &fixture()
 {
-    static Fixture f;
-    return f;
+    return benchdata::guiFixture<Fixture>();
 }
 
 // Editable (0) or list-only (1), as the editors make their boxes.

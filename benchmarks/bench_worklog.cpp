@@ -77,8 +77,7 @@ struct Fixture : benchdata::SeededDatabase {
 
 Fixture &fixture()
 {
-    static Fixture f;
-    return f;
+    return benchdata::guiFixture<Fixture>();
 }
 
 WorkLogQuery::Filter allEntries()

@@ -115,15 +115,17 @@ bool DataModule::Requery(DataSet &dataSet)
     return OpenQuery(dataSet.sql(), dataSet, dataSet.params());
 }
 
-void DataModule::WriteLog(const QString &action)
+bool DataModule::WriteLog(const QString &action)
 {
     const QDateTime now = platform().now();
-    m_db.exec(QStringLiteral("insert into LogRec(F_EmpName,F_OperType,F_OperDate,F_OperTime) "
-                             "values(:EmpName,:OperType,:OperDate,:OperTime)"),
-              {{QStringLiteral("EmpName"), Globals::CurrentOperator},
-               {QStringLiteral("OperType"), action},
-               {QStringLiteral("OperDate"), now.date().toString(QStringLiteral("yyyy-MM-dd"))},
-               {QStringLiteral("OperTime"), now.time().toString(QStringLiteral("hh:mm:ss"))}});
+    const DbResult written = m_db.exec(
+        QStringLiteral("insert into LogRec(F_EmpName,F_OperType,F_OperDate,F_OperTime) "
+                       "values(:EmpName,:OperType,:OperDate,:OperTime)"),
+        {{QStringLiteral("EmpName"), Globals::CurrentOperator},
+         {QStringLiteral("OperType"), action},
+         {QStringLiteral("OperDate"), now.date().toString(QStringLiteral("yyyy-MM-dd"))},
+         {QStringLiteral("OperTime"), now.time().toString(QStringLiteral("hh:mm:ss"))}});
+    return written.ok;
 }
 
 QString DataModule::NextCode(const QString &sql, int digits, bool *ok)

@@ -47,8 +47,9 @@ public:
     }
     // Reopens a data set with the statement it was last opened with.
     bool Requery(DataSet &dataSet);
-    // Never reports: a log that cannot be written must not stop the operator's work.
-    void WriteLog(const QString &action);
+    // Never reports: a log that cannot be written must not stop the operator's work. True when
+    // the entry is written.
+    bool WriteLog(const QString &action);
     // The code after the largest one the query returns; a code whose last digits are not a
     // number is reported and gives an empty text (ok false).
     QString NextCode(const QString &sql, int digits, bool *ok = nullptr);

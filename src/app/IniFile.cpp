@@ -127,14 +127,17 @@ IniFile::Content IniFile::load() const
         return content;
     content.bytes = file.readAll();
     const QString text = decodeFileText(content.bytes);
-    const qsizetype firstBreak = text.indexOf(u'\n');
-    if (firstBreak > 0 && text[firstBreak - 1] == u'\r')
+    // Windows line ends only when every line has them; in other files a carriage return is part
+    // of its line and written back as it was.
+    const qsizetype breaks = text.count(u'\n');
+    const bool windows = breaks > 0 && text.count(QLatin1String("\r\n")) == breaks;
+    if (windows)
         content.lineEnd = QStringLiteral("\r\n");
     content.lines = text.split(u'\n');
     if (!content.lines.isEmpty() && content.lines.back().isEmpty())
         content.lines.removeLast(); // the break after the last line
     for (QString &line : content.lines) {
-        if (line.endsWith(u'\r'))
+        if (windows && line.endsWith(u'\r'))
             line.chop(1);
     }
     return content;

@@ -4,8 +4,10 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QTime>
 #include <sqlcipher/sqlite3.h>
 
@@ -55,6 +57,21 @@ void readRow(sqlite3_stmt *stmt, ResultSet &rows)
             break;
         }
     }
+}
+
+// Waiting for a lock another copy of the program holds: a short look every millisecond until the
+// busy timeout has run out. The engine's own wait sleeps up to a tenth of a second between looks,
+// and a copy that saves again and again releases its lock for only a few milliseconds at a
+// time, so a copy waiting that way could miss every chance for seconds.
+int waitForLock(void *since, int attempt)
+{
+    auto *started = static_cast<QElapsedTimer *>(since);
+    if (attempt == 0)
+        started->start();
+    if (started->elapsed() >= Db::BusyTimeoutMs)
+        return 0;
+    sqlite3_sleep(1);
+    return 1;
 }
 
 bool onlyBlanksOrComments(const char *tail)
@@ -112,7 +129,7 @@ bool Db::openHandle(const QString &path, const QString &key, bool create, QStrin
     // Larger pages: a quarter of the per-page cipher work on the big record tables.
     sqlite3_exec(db, "pragma cipher_page_size = 4096; pragma cache_size = -16000;", nullptr,
                  nullptr, nullptr);
-    sqlite3_busy_timeout(db, BusyTimeoutMs);
+    sqlite3_busy_handler(db, waitForLock, &m_busySince);
     sqlite3_extended_result_codes(db, 1);
     // Reading the schema proves the key: a plain or otherwise keyed file fails here.
     char *message = nullptr;
@@ -237,30 +254,38 @@ bool Db::copyFileTo(const QString &target, QString *error)
     const bool ownTransaction = !inTransaction();
     if (ownTransaction && !begin())
         return fail(m_lastError, error);
-    const QString temporary = target + QStringLiteral(".part");
-    QFile::remove(temporary);
-    bool ok = QFile::copy(m_path, temporary);
-    QString problem = ok ? QString() : QStringLiteral("cannot write %1").arg(temporary);
-    if (ok) {
-        QFile::remove(target);
-        ok = QFile::rename(temporary, target);
-        if (!ok)
+    // The copy is written beside the target and takes its place in one step, so that a target
+    // that existed (yesterday's backup) is never missing, not even when the program dies midway.
+    QFile source(m_path);
+    QSaveFile copy(target);
+    QString problem;
+    if (!source.open(QIODevice::ReadOnly)) {
+        problem = QStringLiteral("cannot read %1").arg(m_path);
+    } else if (!copy.open(QIODevice::WriteOnly)) {
+        problem = QStringLiteral("cannot write %1").arg(target);
+    } else {
+        for (QByteArray chunk; problem.isEmpty() && !(chunk = source.read(1 << 20)).isEmpty();)
+            if (copy.write(chunk) != chunk.size())
+                problem = QStringLiteral("cannot write %1").arg(target);
+        if (problem.isEmpty() && source.error() != QFileDevice::NoError)
+            problem = QStringLiteral("cannot read %1").arg(m_path);
+        if (problem.isEmpty() && !copy.commit())
             problem = QStringLiteral("cannot write %1").arg(target);
     }
-    if (!ok)
-        QFile::remove(temporary);
+    if (!problem.isEmpty())
+        copy.cancelWriting();
     if (ownTransaction)
         rollback();
-    return ok ? true : fail(problem, error);
+    return problem.isEmpty() ? true : fail(problem, error);
 }
 
 bool Db::compact(QString *error)
 {
     if (!m_db)
         return fail(QStringLiteral("database is not open"), error);
-    sqlite3_busy_timeout(m_db, 0);
+    sqlite3_busy_handler(m_db, nullptr, nullptr);
     const DbResult r = exec(QStringLiteral("vacuum"));
-    sqlite3_busy_timeout(m_db, BusyTimeoutMs);
+    sqlite3_busy_handler(m_db, waitForLock, &m_busySince);
     return r.ok ? true : fail(r.error, error);
 }
 

@@ -2,6 +2,7 @@
 #include "ResultSet.h"
 #include "SqlParams.h"
 
+#include <QElapsedTimer>
 #include <QString>
 
 struct sqlite3;
@@ -82,6 +83,7 @@ private:
     QString m_path;
     QString m_key;
     QString m_lastError;
+    QElapsedTimer m_busySince; // since the current wait for a lock began
 };
 
 // A prepared statement for repeated use (bulk inserts). Bind by name, step, reset.
@@ -95,6 +97,7 @@ public:
     Statement &operator=(const Statement &) = delete;
 
     bool isValid() const { return m_stmt != nullptr; }
+    sqlite3_stmt *handle() const { return m_stmt; }
     // Binds every parameter of the statement from params; a parameter without a value is an error.
     bool bind(const SqlParams &params, QString *error = nullptr);
     bool bindValue(int index, const QVariant &value);

@@ -83,8 +83,8 @@ public:
             return false;
         const bool ok = employees() && partners() && vehicles() && repairs() && insurance() &&
                         fees() && inspections() && accidents() && violations() && complaints() &&
-                        trips() && expenses() && incomes() && refuelling() && operators() &&
-                        workLog();
+                        trips() && expenses() && incomes() && refuelling() && inDateOrder() &&
+                        operators() && workLog();
         if (!ok && error)
             *error = m_error;
         return ok;
@@ -689,6 +689,31 @@ private:
                     return false;
                 odometer += distance;
             }
+        }
+        return true;
+    }
+
+    // An office's file receives its records as the days pass, so its record tables lie in date
+    // order; the generator writes vehicle after vehicle. Renumbered in date order, the records
+    // lie on disk as they would in a file grown over the months, which is what measurements
+    // over a demo fleet need.
+    bool inDateOrder()
+    {
+        static const char *const tables[][2] = {
+            {"T_WXrec", "F_WXdate"}, {"T_TBrec", "F_TBdate"}, {"T_JFrec", "F_JFdate"},
+            {"T_NSrec", "F_NSdate"}, {"T_SGrec", "F_SGdate"}, {"T_WZrec", "F_WZdate"},
+            {"T_TSrec", "F_TSdate"}, {"T_CCrec", "F_CCdate"}, {"T_ZCrec", "F_ZCdate"},
+            {"T_SRrec", "F_SRdate"}, {"T_YHrec", "F_JYdate"}};
+        for (const auto &[table, date] : tables) {
+            const QString script =
+                QStringLiteral("CREATE TEMP TABLE demo_order AS SELECT * FROM %1 ORDER BY %2, F_ID;"
+                               "UPDATE demo_order SET F_ID = rowid;"
+                               "DELETE FROM %1;"
+                               "INSERT INTO %1 SELECT * FROM demo_order ORDER BY F_ID;"
+                               "DROP TABLE demo_order;")
+                    .arg(QLatin1String(table), QLatin1String(date));
+            if (!m_db.execScript(script, &m_error))
+                return false;
         }
         return true;
     }

@@ -15,9 +15,10 @@ struct DemoOptions {
 // Fills a new database with a plausible, deterministic demo fleet: vehicles with plates, brands,
 // types, colours and owning units from the code dictionary; drivers and staff; the three kinds of
 // partner units; records of all eleven kinds spread over the months before `today`, about fifty
-// per vehicle a year, with next due dates of which some fall in the coming month and some are
-// overdue; a few vehicles, employees and partners out of service; two restricted operators and a
-// work log. Everything is written in one transaction.
+// per vehicle a year, stored in date order as in a file that grew over those months, with next
+// due dates of which some fall in the coming month and some are overdue; a few vehicles,
+// employees and partners out of service; two restricted operators and a work log. Everything is
+// written in one transaction.
 class DemoData {
 public:
     explicit DemoData(DemoOptions options);

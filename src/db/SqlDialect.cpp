@@ -32,8 +32,8 @@ qsizetype copyQuoted(const QString &sql, qsizetype i, QChar close, QString &out)
 // "#2009-3-1#" (also with '/' or '.' separators and an optional time) -> "'2009-03-01'".
 bool dateLiteral(QStringView body, QString &out)
 {
-    static const QRegularExpression re(
-        QStringLiteral(R"(^\s*(\d{4})[-/.](\d{1,2})[-/.](\d{1,2})(?:\s+(\d{1,2}):(\d{2})(?::(\d{2}))?)?\s*$)"));
+    static const QRegularExpression re(QStringLiteral(
+        R"(^\s*(\d{4})[-/.](\d{1,2})[-/.](\d{1,2})(?:\s+(\d{1,2}):(\d{2})(?::(\d{2}))?)?\s*$)"));
     const auto m = re.match(body.toString());
     if (!m.hasMatch())
         return false;
@@ -48,6 +48,19 @@ bool dateLiteral(QStringView body, QString &out)
     return true;
 }
 
+// "in (select F_code from T_cars" right after a column: the column is tested against the
+// vehicles' sub-select.
+bool vehicleSubselectFollows(const QString &sql, qsizetype at)
+{
+    static const QRegularExpression re(
+        QStringLiteral(R"(\s*in\s*\(\s*select\s+F_code\s+from\s+T_cars\b)"),
+        QRegularExpression::CaseInsensitiveOption);
+    return re
+        .match(sql, at, QRegularExpression::NormalMatch,
+               QRegularExpression::AnchorAtOffsetMatchOption)
+        .hasMatch();
+}
+
 } // namespace
 
 QString SqlDialect::normalize(const QString &sql)
@@ -56,8 +69,16 @@ QString SqlDialect::normalize(const QString &sql)
     out.reserve(sql.size() + 8);
     const qsizetype n = sql.size();
     qsizetype i = 0;
+    // The name being written (wx.F_CPcode): where its output began, -1 where a plus before it
+    // could change the statement; the end of the last word written; the last word.
+    qsizetype nameStart = -1;
+    qsizetype wordEnd = -1;
+    QStringView lastWord;
     while (i < n) {
         const QChar c = sql[i];
+        if (!c.isSpace() && !isWordChar(c) && !(c == u'-' && i + 1 < n && sql[i + 1] == u'-') &&
+            !(c == u'/' && i + 1 < n && sql[i + 1] == u'*'))
+            lastWord = {};
         if (c == u'\'' || c == u'"' || c == u'`') {
             i = copyQuoted(sql, i, c, out);
         } else if (c == u'[') {
@@ -86,13 +107,29 @@ QString SqlDialect::normalize(const QString &sql)
                 ++j;
             const QStringView word = QStringView(sql).mid(i, j - i);
             const QChar before = i > 0 ? sql[i - 1] : QChar(u' ');
-            const bool bare = before != u':' && before != u'@' && before != u'$' && before != u'.';
+            const bool parameter = before == u':' || before == u'@' || before == u'$' ||
+                                   before == u'?' || before == u'#';
+            const bool bare = !parameter && before != u'.';
+            if (before == u'.') {
+                if (out.size() != wordEnd + 1) // after a quoted name or a blank
+                    nameStart = -1;
+            } else if (parameter || lastWord.compare(u"collate", Qt::CaseInsensitive) == 0 ||
+                       word.compare(u"not", Qt::CaseInsensitive) == 0 ||
+                       QStringView(out).trimmed().endsWith(u'.')) {
+                nameStart = -1;
+            } else {
+                nameStart = out.size();
+            }
             if (bare && word.compare(u"true", Qt::CaseInsensitive) == 0)
                 out += u'1';
             else if (bare && word.compare(u"false", Qt::CaseInsensitive) == 0)
                 out += u'0';
             else
                 out += word;
+            wordEnd = out.size();
+            lastWord = word;
+            if (nameStart >= 0 && vehicleSubselectFollows(sql, j))
+                out.insert(nameStart, u'+');
             i = j;
         } else {
             out += c;

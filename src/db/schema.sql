@@ -429,8 +429,11 @@ CREATE TABLE IF NOT EXISTS tempCLstat (
 );
 
 -- Indexes for the list windows, the reminder list and the statistics over a large fleet:
--- every record table by vehicle, plate and its main date; the due dates the reminder list
--- ranges over; the vehicle columns that the in-service and owning-unit sub-selects test. ---------
+-- every record table by vehicle, by plate, and by its main date and then plate (the order of
+-- the record lists, whose period it serves; the plate in it is tested against the vehicles'
+-- sub-select before a row is read); the due dates the reminder list ranges over; the vehicle
+-- columns that the in-service and owning-unit sub-selects test. An upgrade replaces the date-only
+-- indexes of older files. -----------------------------------------------------------------------
 
 CREATE INDEX IF NOT EXISTS ix_T_cars_F_code ON T_cars (F_code);
 CREATE INDEX IF NOT EXISTS ix_T_cars_F_GSoffice ON T_cars (F_GSoffice);
@@ -443,50 +446,61 @@ CREATE INDEX IF NOT EXISTS ix_T_SFoffice_F_name ON T_SFoffice (F_name);
 
 CREATE INDEX IF NOT EXISTS ix_T_WXrec_F_mainID ON T_WXrec (F_mainID);
 CREATE INDEX IF NOT EXISTS ix_T_WXrec_F_CPcode ON T_WXrec (F_CPcode);
-CREATE INDEX IF NOT EXISTS ix_T_WXrec_F_WXdate ON T_WXrec (F_WXdate);
+CREATE INDEX IF NOT EXISTS ix_T_WXrec_F_WXdate_F_CPcode ON T_WXrec (F_WXdate, F_CPcode);
+DROP INDEX IF EXISTS ix_T_WXrec_F_WXdate;
 
 CREATE INDEX IF NOT EXISTS ix_T_TBrec_F_mainID ON T_TBrec (F_mainID);
 CREATE INDEX IF NOT EXISTS ix_T_TBrec_F_CPcode ON T_TBrec (F_CPcode);
-CREATE INDEX IF NOT EXISTS ix_T_TBrec_F_TBdate ON T_TBrec (F_TBdate);
+CREATE INDEX IF NOT EXISTS ix_T_TBrec_F_TBdate_F_CPcode ON T_TBrec (F_TBdate, F_CPcode);
+DROP INDEX IF EXISTS ix_T_TBrec_F_TBdate;
 CREATE INDEX IF NOT EXISTS ix_T_TBrec_F_NextTBdate ON T_TBrec (F_NextTBdate);
 
 CREATE INDEX IF NOT EXISTS ix_T_JFrec_F_mainID ON T_JFrec (F_mainID);
 CREATE INDEX IF NOT EXISTS ix_T_JFrec_F_CPcode ON T_JFrec (F_CPcode);
-CREATE INDEX IF NOT EXISTS ix_T_JFrec_F_JFdate ON T_JFrec (F_JFdate);
+CREATE INDEX IF NOT EXISTS ix_T_JFrec_F_JFdate_F_CPcode ON T_JFrec (F_JFdate, F_CPcode);
+DROP INDEX IF EXISTS ix_T_JFrec_F_JFdate;
 CREATE INDEX IF NOT EXISTS ix_T_JFrec_F_NextJFdate ON T_JFrec (F_NextJFdate);
 
 CREATE INDEX IF NOT EXISTS ix_T_NSrec_F_mainID ON T_NSrec (F_mainID);
 CREATE INDEX IF NOT EXISTS ix_T_NSrec_F_CPcode ON T_NSrec (F_CPcode);
-CREATE INDEX IF NOT EXISTS ix_T_NSrec_F_NSdate ON T_NSrec (F_NSdate);
+CREATE INDEX IF NOT EXISTS ix_T_NSrec_F_NSdate_F_CPcode ON T_NSrec (F_NSdate, F_CPcode);
+DROP INDEX IF EXISTS ix_T_NSrec_F_NSdate;
 CREATE INDEX IF NOT EXISTS ix_T_NSrec_F_NextNSdate ON T_NSrec (F_NextNSdate);
 
 CREATE INDEX IF NOT EXISTS ix_T_SGrec_F_mainID ON T_SGrec (F_mainID);
 CREATE INDEX IF NOT EXISTS ix_T_SGrec_F_CPcode ON T_SGrec (F_CPcode);
-CREATE INDEX IF NOT EXISTS ix_T_SGrec_F_SGdate ON T_SGrec (F_SGdate);
+CREATE INDEX IF NOT EXISTS ix_T_SGrec_F_SGdate_F_CPcode ON T_SGrec (F_SGdate, F_CPcode);
+DROP INDEX IF EXISTS ix_T_SGrec_F_SGdate;
 
 CREATE INDEX IF NOT EXISTS ix_T_WZrec_F_mainID ON T_WZrec (F_mainID);
 CREATE INDEX IF NOT EXISTS ix_T_WZrec_F_CPcode ON T_WZrec (F_CPcode);
-CREATE INDEX IF NOT EXISTS ix_T_WZrec_F_WZdate ON T_WZrec (F_WZdate);
+CREATE INDEX IF NOT EXISTS ix_T_WZrec_F_WZdate_F_CPcode ON T_WZrec (F_WZdate, F_CPcode);
+DROP INDEX IF EXISTS ix_T_WZrec_F_WZdate;
 
 CREATE INDEX IF NOT EXISTS ix_T_TSrec_F_mainID ON T_TSrec (F_mainID);
 CREATE INDEX IF NOT EXISTS ix_T_TSrec_F_CPcode ON T_TSrec (F_CPcode);
-CREATE INDEX IF NOT EXISTS ix_T_TSrec_F_TSdate ON T_TSrec (F_TSdate);
+CREATE INDEX IF NOT EXISTS ix_T_TSrec_F_TSdate_F_CPcode ON T_TSrec (F_TSdate, F_CPcode);
+DROP INDEX IF EXISTS ix_T_TSrec_F_TSdate;
 
 CREATE INDEX IF NOT EXISTS ix_T_CCrec_F_mainID ON T_CCrec (F_mainID);
 CREATE INDEX IF NOT EXISTS ix_T_CCrec_F_CPcode ON T_CCrec (F_CPcode);
-CREATE INDEX IF NOT EXISTS ix_T_CCrec_F_CCdate ON T_CCrec (F_CCdate);
+CREATE INDEX IF NOT EXISTS ix_T_CCrec_F_CCdate_F_CPcode ON T_CCrec (F_CCdate, F_CPcode);
+DROP INDEX IF EXISTS ix_T_CCrec_F_CCdate;
 
 CREATE INDEX IF NOT EXISTS ix_T_ZCrec_F_mainID ON T_ZCrec (F_mainID);
 CREATE INDEX IF NOT EXISTS ix_T_ZCrec_F_CPcode ON T_ZCrec (F_CPcode);
-CREATE INDEX IF NOT EXISTS ix_T_ZCrec_F_ZCdate ON T_ZCrec (F_ZCdate);
+CREATE INDEX IF NOT EXISTS ix_T_ZCrec_F_ZCdate_F_CPcode ON T_ZCrec (F_ZCdate, F_CPcode);
+DROP INDEX IF EXISTS ix_T_ZCrec_F_ZCdate;
 
 CREATE INDEX IF NOT EXISTS ix_T_SRrec_F_mainID ON T_SRrec (F_mainID);
 CREATE INDEX IF NOT EXISTS ix_T_SRrec_F_CPcode ON T_SRrec (F_CPcode);
-CREATE INDEX IF NOT EXISTS ix_T_SRrec_F_SRdate ON T_SRrec (F_SRdate);
+CREATE INDEX IF NOT EXISTS ix_T_SRrec_F_SRdate_F_CPcode ON T_SRrec (F_SRdate, F_CPcode);
+DROP INDEX IF EXISTS ix_T_SRrec_F_SRdate;
 
 CREATE INDEX IF NOT EXISTS ix_T_YHrec_F_mainID ON T_YHrec (F_mainID);
 CREATE INDEX IF NOT EXISTS ix_T_YHrec_F_CPcode ON T_YHrec (F_CPcode);
-CREATE INDEX IF NOT EXISTS ix_T_YHrec_F_JYdate ON T_YHrec (F_JYdate);
+CREATE INDEX IF NOT EXISTS ix_T_YHrec_F_JYdate_F_CPcode ON T_YHrec (F_JYdate, F_CPcode);
+DROP INDEX IF EXISTS ix_T_YHrec_F_JYdate;
 
 CREATE INDEX IF NOT EXISTS ix_LogRec_F_OperDate ON LogRec (F_OperDate, F_OperTime);
 CREATE INDEX IF NOT EXISTS ix_t_code_F_type ON t_code (F_type);

@@ -20,6 +20,8 @@ private slots:
     void writingKeepsTheRestOfTheFile();
     void newKeysGoToTheEndOfTheirSection();
     void windowsLineEndsAreKept();
+    void otherLineEndsAreKept_data();
+    void otherLineEndsAreKept();
     void valuesRoundTrip_data();
     void valuesRoundTrip();
     void typedValues_data();
@@ -140,6 +142,31 @@ void IniFileTest::windowsLineEndsAreKept()
     QCOMPARE(ini.readString("config", "ds"), QString("C:\\OrvCARs.mdb"));
     QVERIFY(ini.writeInteger("config", "ibak", 1));
     QCOMPARE(readFile(), QByteArray("[config]\r\nds=C:\\OrvCARs.mdb\r\nibak=1\r\n"));
+}
+
+// Found by fuzzing: a file of carriage returns lost one to the first write and had its line ends
+// changed by the second.
+void IniFileTest::otherLineEndsAreKept_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("carriage returns only")
+        << QByteArray("\r\r\r") << QByteArray("\r\r\r\n[config]\nds=x\n");
+    QTest::newRow("mixed") << QByteArray("[a]\r\nk=1\n")
+                           << QByteArray("[a]\r\nk=1\n\n[config]\nds=x\n");
+}
+
+void IniFileTest::otherLineEndsAreKept()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, written);
+    writeFile(file);
+    IniFile ini(path());
+    QVERIFY(ini.writeString("config", "ds", "x"));
+    QCOMPARE(readFile(), written);
+    QVERIFY(ini.writeString("config", "ds", "x"));
+    QCOMPARE(readFile(), written);
+    QCOMPARE(ini.readString("a", "k"), file.contains("[a]") ? QString("1") : QString());
 }
 
 void IniFileTest::valuesRoundTrip_data()

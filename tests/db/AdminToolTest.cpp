@@ -106,6 +106,21 @@ private slots:
         QVERIFY(run.out.isEmpty());
     }
 
+    // The plan is the normalized statement's: the date literal reaches the engine as text and
+    // the work log's date index serves the range.
+    void planPrintsTheEnginesSteps()
+    {
+        Run run = admin({QStringLiteral("plan"), m_db,
+                         QStringLiteral("select * from LogRec where F_OperDate >= #2024-1-5# "
+                                        "and F_OperTime <> :time")});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        QVERIFY2(run.out.contains(QStringLiteral("LogRec USING INDEX ix_LogRec_F_OperDate")),
+                 qPrintable(run.out));
+        run = admin({QStringLiteral("plan"), m_db, QStringLiteral("select * from nowhere")});
+        QVERIFY(run.exitCode != 0);
+        QVERIFY(run.err.contains(QStringLiteral("no such table: nowhere")));
+    }
+
     void openFailuresAreReported_data()
     {
         QTest::addColumn<QString>("command");
@@ -159,6 +174,7 @@ private slots:
         QTest::newRow("nothing") << QStringList{};
         QTest::newRow("unknown command") << QStringList{"frobnicate", "x.mdb"};
         QTest::newRow("sql without statement") << QStringList{"sql", "x.mdb"};
+        QTest::newRow("plan without statement") << QStringList{"plan", "x.mdb"};
         QTest::newRow("demo with a bad count")
             << QStringList{"demo", "x.mdb", "--vehicles", "many"};
         QTest::newRow("demo with an unknown option")

@@ -86,6 +86,26 @@ private slots:
                                  << "x -- true #1#\n 1";
         QTest::newRow("not a date") << "#abc#"
                                     << "#abc#";
+        QTest::newRow("vehicle sub-select")
+            << "(F_CPcode in (select F_code from T_cars where F_useFlag = false "
+            << "(+F_CPcode in (select F_code from T_cars where F_useFlag = 0 ";
+        QTest::newRow("qualified vehicle sub-select")
+            << "wx.F_CPcode IN(SELECT f_code FROM t_cars as c)"
+            << "+wx.F_CPcode IN(SELECT f_code FROM t_cars as c)";
+        QTest::newRow("other sub-selects")
+            << "F_CPcode in (select F_CPcode from T_WXrec) or F_CPcode in (select F_code from "
+               "T_cars2) or F_CPcode in ('a')"
+            << "F_CPcode in (select F_CPcode from T_WXrec) or F_CPcode in (select F_code from "
+               "T_cars2) or F_CPcode in ('a')";
+        QTest::newRow("where a plus would not fit")
+            << "F_CPcode not in (select F_code from T_cars) or x collate nocase in (select F_code "
+               "from T_cars) or wx. F_CPcode in (select F_code from T_cars) or \"wx\".F_CPcode in "
+               "(select F_code from T_cars) or :F_CPcode in (select F_code from T_cars) or "
+               "'F_CPcode in (select F_code from T_cars'"
+            << "F_CPcode not in (select F_code from T_cars) or x collate nocase in (select F_code "
+               "from T_cars) or wx. F_CPcode in (select F_code from T_cars) or \"wx\".F_CPcode in "
+               "(select F_code from T_cars) or :F_CPcode in (select F_code from T_cars) or "
+               "'F_CPcode in (select F_code from T_cars'";
     }
     void normalizerRewritesOnlyOutsideLiterals()
     {
@@ -160,6 +180,31 @@ private slots:
         QCOMPARE(rows.join(u'|'), expected);
         if (QTest::currentDataTag() == QLatin1String("where false keeps columns"))
             QVERIFY(r.rows.columnIndex(u"F_WXprice") >= 0);
+    }
+
+    // Marking the plate as no index key for the vehicles' sub-select changes no result: plates
+    // match without regard to case, and a record without a plate matches no vehicle.
+    void vehicleSubselectKeepsItsMeaning()
+    {
+        run(QStringLiteral(
+            "insert into T_WXrec(F_CPcode,F_WXdate) values('浙a10002','2009-03-20')"));
+        run(QStringLiteral("insert into T_WXrec(F_CPcode,F_WXdate) values(null,'2009-03-21')"));
+        auto ids = [this](const QString &sql) {
+            const QueryResult r = db().query(sql);
+            QStringList found;
+            for (int i = 0; i < r.rows.rowCount(); ++i)
+                found << r.rows.text(i, 0);
+            return r.ok ? found.join(u',') : r.error;
+        };
+        const QString listed = QStringLiteral(
+            "select F_ID from T_WXrec where (F_CPcode in (select F_code from T_cars where "
+            "F_useFlag = false)) and F_WXdate >= #2009-03-01# order by F_ID");
+        QVERIFY(SqlDialect::normalize(listed).contains(QStringLiteral("(+F_CPcode in")));
+        QCOMPARE(ids(listed), QStringLiteral("1,2,3,5"));
+        QCOMPARE(ids(listed), ids(QStringLiteral("select F_ID from T_WXrec where exists (select 1 "
+                                                 "from T_cars where T_cars.F_code = "
+                                                 "T_WXrec.F_CPcode and F_useFlag = 0) and F_WXdate "
+                                                 ">= '2009-03-01' order by F_ID")));
     }
 
     void insertFromSelectWithConstants()

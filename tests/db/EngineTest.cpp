@@ -2,11 +2,14 @@
 #include "db/Database.h"
 #include "support/TestMain.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <thread>
 
 class EngineTest : public QObject {
     Q_OBJECT
@@ -193,6 +196,32 @@ private slots:
         QCOMPARE(a.query(QStringLiteral("select count(*) from T_x")).rows.integer(0, 0), 2);
     }
 
+    // A connection that finds the file locked by another copy waits for the lock (up to the busy
+    // timeout) instead of failing: here the other connection, in a thread of its own, holds its
+    // write lock for a moment.
+    void aLockedFileIsWaitedFor()
+    {
+        const QString path = makeDatabase(QStringLiteral("busy.db"));
+        Db holder;
+        QVERIFY(holder.open(path));
+        Db waiter;
+        QVERIFY(waiter.open(path));
+        QVERIFY(holder.begin());
+        QVERIFY(holder.exec(QStringLiteral("insert into T_x(F_name) values('first')")).ok);
+        std::thread release([&holder] {
+            QThread::msleep(300);
+            holder.commit();
+        });
+        QElapsedTimer took;
+        took.start();
+        const DbResult second = waiter.exec(QStringLiteral("insert into T_x(F_name) values('b')"));
+        const qint64 waited = took.elapsed();
+        release.join();
+        QVERIFY2(second.ok, qPrintable(second.error));
+        QVERIFY2(waited >= 250 && waited < Db::BusyTimeoutMs, qPrintable(QString::number(waited)));
+        QCOMPARE(waiter.query(QStringLiteral("select count(*) from T_x")).rows.integer(0, 0), 2);
+    }
+
     void fileCopyAndCompactionKeepTheKey()
     {
         const QString path = makeDatabase(QStringLiteral("copy.db"));
@@ -208,9 +237,11 @@ private slots:
         const qint64 before = QFileInfo(path).size();
         QVERIFY(db.compact());
         QVERIFY(QFileInfo(path).size() < before);
+        db.exec(QStringLiteral("delete from T_x where F_ID > 9"));
+        QVERIFY(db.copyFileTo(copy)); // replaces the first copy
         Db back;
         QVERIFY(back.open(copy));
-        QCOMPARE(back.query(QStringLiteral("select count(*) from T_x")).rows.integer(0, 0), 10);
+        QCOMPARE(back.query(QStringLiteral("select count(*) from T_x")).rows.integer(0, 0), 9);
         QCOMPARE(back.integrityCheck(), QStringLiteral("ok"));
         QVERIFY(!db.copyFileTo(dir.filePath(QStringLiteral("no/such/folder/x.back"))));
     }

@@ -418,7 +418,10 @@ private slots:
             "DELETE FROM OperList WHERE F_Name = 'admin';"
             "DELETE FROM SysInfo;"
             "DROP INDEX ix_T_WXrec_F_CPcode;"
-            "DROP TABLE tempCLstat;")));
+            "DROP TABLE tempCLstat;"
+            // The date-only index of an older file.
+            "DROP INDEX ix_T_YHrec_F_JYdate_F_CPcode;"
+            "CREATE INDEX ix_T_YHrec_F_JYdate ON T_YHrec (F_JYdate);")));
         QStringList business;
         for (const char *table : {"T_cars", "T_WXrec", "LogRec"})
             business << dump(db, QLatin1String(table));
@@ -468,8 +471,12 @@ private slots:
         QCOMPARE(count(db, QStringLiteral("SELECT count(*) FROM OperList")), 2);
         QCOMPARE(count(db, QStringLiteral("SELECT count(*) FROM SysInfo")), 1);
         QCOMPARE(count(db, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name IN "
-                                          "('ix_T_WXrec_F_CPcode', 'tempCLstat')")),
-                 2);
+                                          "('ix_T_WXrec_F_CPcode', 'tempCLstat', "
+                                          "'ix_T_YHrec_F_JYdate_F_CPcode')")),
+                 3);
+        QCOMPARE(count(db, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = "
+                                          "'ix_T_YHrec_F_JYdate'")),
+                 0);
         QStringList after;
         for (const char *table : {"T_cars", "T_WXrec", "LogRec"})
             after << dump(db, QLatin1String(table));

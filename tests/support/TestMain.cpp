@@ -5,6 +5,9 @@
 #include <QProcessEnvironment>
 #include <QStringList>
 #include <QTest>
+#include <cstdio>
+#include <cstring>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -19,12 +22,34 @@ std::vector<Entry> &registry()
     static std::vector<Entry> entries;
     return entries;
 }
+std::map<QString, HelperMain> &helpers()
+{
+    static std::map<QString, HelperMain> entries;
+    return entries;
+}
+const char *const HelperOption = "--helper";
 } // namespace
 
 int registerTestClass(const char *name, TestFactory factory)
 {
     registry().push_back({name, std::move(factory)});
     return int(registry().size());
+}
+
+int registerHelper(const char *name, HelperMain main)
+{
+    helpers()[QString::fromLatin1(name)] = std::move(main);
+    return int(helpers().size());
+}
+
+QString helperProgram()
+{
+    return QCoreApplication::applicationFilePath();
+}
+
+QStringList helperArguments(const QString &name, const QStringList &arguments)
+{
+    return QStringList{QString::fromLatin1(HelperOption), name} + arguments;
 }
 } // namespace orvtest
 
@@ -33,6 +58,15 @@ int registerTestClass(const char *name, TestFactory factory)
 // program's globals are process-wide.
 int main(int argc, char **argv)
 {
+    if (argc >= 3 && std::strcmp(argv[1], orvtest::HelperOption) == 0) {
+        QCoreApplication app(argc, argv);
+        const auto helper = orvtest::helpers().find(QString::fromLocal8Bit(argv[2]));
+        if (helper == orvtest::helpers().end()) {
+            std::fprintf(stderr, "no helper %s\n", argv[2]);
+            return 2;
+        }
+        return helper->second(app.arguments().mid(3));
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

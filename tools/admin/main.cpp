@@ -5,6 +5,7 @@
 //   demo PATH [--vehicles N] [--months M] [--seed S]
 //                             a new database filled with a demo fleet
 //   sql PATH STATEMENT        runs one statement; prints rows or the number of rows changed
+//   plan PATH STATEMENT       prints the engine's plan for the statement (after the dialect)
 //   compact PATH              compacts the file in place
 //   check PATH                runs the engine's integrity check
 //
@@ -12,6 +13,7 @@
 #include "app/Passwords.h"
 #include "db/DatabaseCreator.h"
 #include "db/DemoData.h"
+#include "db/QueryPlan.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -42,6 +44,7 @@ int usage()
                "       orvcars-admin upgrade PATH\n"
                "       orvcars-admin demo PATH [--vehicles N] [--months M] [--seed S]\n"
                "       orvcars-admin sql PATH STATEMENT\n"
+               "       orvcars-admin plan PATH STATEMENT\n"
                "       orvcars-admin compact PATH\n"
                "       orvcars-admin check PATH\n",
                stderr);
@@ -164,6 +167,19 @@ int sql(const QString &path, const QString &statement)
     return Ok;
 }
 
+int plan(const QString &path, const QString &statement)
+{
+    Db db;
+    QString error;
+    if (!openDb(db, path, &error))
+        return fail(error);
+    const QueryPlan plan = QueryPlan::of(db, statement);
+    if (!plan.ok)
+        return fail(plan.error);
+    out(plan.text() + u'\n');
+    return Ok;
+}
+
 int compact(const QString &path)
 {
     Db db;
@@ -207,6 +223,8 @@ int main(int argc, char *argv[])
         return demo(path, args.mid(2));
     if (command == QLatin1String("sql") && args.size() == 3)
         return sql(path, args.at(2));
+    if (command == QLatin1String("plan") && args.size() == 3)
+        return plan(path, args.at(2));
     if (command == QLatin1String("compact") && args.size() == 2)
         return compact(path);
     if (command == QLatin1String("check") && args.size() == 2)
