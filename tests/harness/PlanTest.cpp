@@ -33,8 +33,8 @@ std::vector<Watched> watched()
     const QDate MonthFrom = QDate(today.year(), today.month(), 1).addMonths(-1);
     const QDate MonthTo = MonthFrom.addMonths(1).addDays(-1);
     std::vector<Watched> all;
-    for (const harness::RecordKind &kind : harness::recordKinds()) {
-        const QString table = QLatin1String(kind.table);
+    for (const RecordKind &kind : RecordKinds::all()) {
+        const QString table = kind.table;
         all.push_back({table + QStringLiteral(" month"),
                        [=] { return harness::recordList(kind, MonthFrom, MonthTo); }, table,
                        QStringLiteral("ix_%1_%2_F_CPcode").arg(table, kind.dateField)});

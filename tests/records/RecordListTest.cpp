@@ -1,6 +1,8 @@
 #include "RecordFixture.h"
 
+#include "app/Globals.h"
 #include "forms/GroupPanel.h"
+#include "output/PrintPreviewDialog.h"
 #include "grids/DataGrid.h"
 #include "support/TestMain.h"
 #include "support/program/ProgramFixture.h"
@@ -182,7 +184,19 @@ void RecordListTest::restrictedOperatorSeesOnlyTheirUnits()
 void RecordListTest::accidentListPrintsTwoTemplates()
 {
     KindFixture f(QStringLiteral("sg"));
+    f.add(QStringLiteral("浙A1"), day(3, 2));
     RecordListWindow &list = f.open();
+    QCOMPARE(list.reportValue(QStringLiteral("memoDate")),
+             QStringLiteral("事故日期：自 2024年03月01日 至 2024年03月15日"));
+    QCOMPARE(list.reportValue(QStringLiteral("sCurKHname")), Globals::CompanyName);
+    QStringList printed;
+    const auto previous = PrintPreviewDialog::setInterceptor(
+        [&](PrintPages &, const QString &name) { printed << name; });
+    list.findChild<QAction *>(QStringLiteral("nPrint2"))->trigger();
+    list.action(QStringLiteral("tbPrint"))->trigger();
+    PrintPreviewDialog::setInterceptor(previous);
+    QCOMPARE(printed.size(), 2);
+    QVERIFY2(printed.at(0) != printed.at(1), qPrintable(printed.join(QLatin1Char('|'))));
     for (const char *name : {"nPrint1", "nPrint2", "nSet1", "nSet2"})
         QVERIFY2(list.findChild<QAction *>(QString::fromLatin1(name)), name);
     QCOMPARE(list.findChild<QAction *>(QStringLiteral("nPrint2"))->text(),
