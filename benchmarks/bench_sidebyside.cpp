@@ -16,12 +16,15 @@
 #include "db/DataSet.h"
 #include "harness/OperatorUnits.h"
 #include "harness/RecordLists.h"
+#include "grids/DataGrid.h"
 #include "mainwin/MainWindow.h"
+#include "records/RecordListWindow.h"
 #include "session/OperatorLoginWindow.h"
 #include "session/WorkLogQuery.h"
 #include "widgets/PickList.h"
 
 #include <QComboBox>
+#include <QTableView>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -83,6 +86,24 @@ qint64 openList(const SqlStatement &statement)
     return rows.rowCount();
 }
 
+// Notes the first paint of a widget.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(QWidget *widget) { widget->installEventFilter(this); }
+    bool seen() const { return m_seen; }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            m_seen = true;
+        return false;
+    }
+
+private:
+    bool m_seen = false;
+};
+
 // The calendar month before the demo's last day.
 std::pair<QDate, QDate> lastFullMonth(const Fixture &f)
 {
@@ -124,6 +145,20 @@ qint64 startUpToLogin(Fixture &f)
     return operators;
 }
 
+// The refuelling list window as command 311 opens it, up to its grid painted on screen; the
+// rows are the records it lists. Its statements: the layout, the group list and the records.
+qint64 openFuelWindow(Fixture &f, const QDate &from, const QDate &to)
+{
+    f.platform.clock = QDateTime(f.lastDay, QTime(18, 0));
+    RecordListWindow window(harness::fuelKind());
+    window.setOpeningPeriod(from, to);
+    PaintWatch painted(window.grid()->view()->viewport());
+    window.show();
+    while (!painted.seen())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    return window.rows()->rowCount();
+}
+
 const std::vector<Case> &cases()
 {
     static const std::vector<Case> all = {
@@ -150,6 +185,13 @@ const std::vector<Case> &cases()
              return qint64(box.count());
          },
          10},
+        {"fuel-window-default",
+         [](Fixture &f) {
+             return openFuelWindow(f, QDate(f.lastDay.year(), f.lastDay.month(), 1), f.lastDay);
+         }},
+        {"fuel-window-year",
+         [](Fixture &f) { return openFuelWindow(f, f.lastDay.addYears(-1).addDays(1), f.lastDay); },
+         3},
         {"startup-to-login", startUpToLogin, 5, true},
     };
     return all;

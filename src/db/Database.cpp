@@ -43,9 +43,10 @@ void readRow(sqlite3_stmt *stmt, ResultSet &rows)
             rows.setReal(row, c, sqlite3_column_double(stmt, c));
             break;
         case SQLITE_TEXT: {
-            const auto *text = static_cast<const char16_t *>(sqlite3_column_text16(stmt, c));
-            const int bytes = sqlite3_column_bytes16(stmt, c);
-            rows.setText(row, c, QStringView(text, bytes / 2));
+            // Read as bytes: the engine then hands over its UTF-8 as it stands, without first
+            // copying it to add a terminator.
+            const auto *text = static_cast<const char *>(sqlite3_column_blob(stmt, c));
+            rows.setTextUtf8(row, c, text, sqlite3_column_bytes(stmt, c));
             break;
         }
         case SQLITE_BLOB: {
@@ -117,7 +118,10 @@ bool Db::openHandle(const QString &path, const QString &key, bool create, QStrin
         return fail(QStringLiteral("file is empty: %1").arg(path), error);
 
     sqlite3 *db = nullptr;
-    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
+    // A connection is used by one thread only (the windows'), so it needs no lock of its own:
+    // without it, reading a cell costs no lock and unlock.
+    const int flags =
+        SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (create ? SQLITE_OPEN_CREATE : 0);
     const QByteArray file = QFile::encodeName(path);
     if (sqlite3_open_v2(file.constData(), &db, flags, nullptr) != SQLITE_OK) {
         const QString message = engineMessage(db);

@@ -27,9 +27,9 @@ struct QueryResult {
 
 class Statement;
 
-// The one connection to the encrypted database file. Every statement text passes the dialect
-// normalizer; values are bound by name. Nothing here throws: failures come back as results and
-// as lastError().
+// The one connection to the encrypted database file, for use by one thread at a time. Every
+// statement text passes the dialect normalizer; values are bound by name. Nothing here throws:
+// failures come back as results and as lastError().
 class Db {
 public:
     static constexpr const char *DefaultKey = "qordelvapt";

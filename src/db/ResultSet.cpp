@@ -201,6 +201,57 @@ void ResultSet::setText(int row, int column, QStringView value)
     m_columns[column].payload[row] = packText(std::uint32_t(offset), std::uint32_t(value.size()));
 }
 
+void ResultSet::setTextUtf8(int row, int column, const char *utf8, int bytes)
+{
+    const std::size_t offset = m_textPool.size();
+    Q_ASSERT(offset + std::size_t(bytes) < std::numeric_limits<std::uint32_t>::max());
+    // UTF-16 never needs more units than UTF-8 has bytes.
+    m_textPool.resize(offset + std::size_t(bytes));
+    char16_t *out = m_textPool.data() + offset;
+    const auto *in = reinterpret_cast<const unsigned char *>(utf8);
+    const unsigned char *end = in + bytes;
+    const auto continuation = [&](int n) {
+        if (end - in <= n)
+            return false;
+        for (int k = 1; k <= n; ++k)
+            if ((in[k] & 0xC0) != 0x80)
+                return false;
+        return true;
+    };
+    while (in < end) {
+        const unsigned char c = *in;
+        if (c < 0x80) {
+            *out++ = c;
+            ++in;
+        } else if ((c & 0xE0) == 0xC0 && c >= 0xC2 && continuation(1)) {
+            *out++ = char16_t(((c & 0x1F) << 6) | (in[1] & 0x3F));
+            in += 2;
+        } else if ((c & 0xF0) == 0xE0 && continuation(2)) {
+            const char32_t u = ((c & 0x0F) << 12) | ((in[1] & 0x3F) << 6) | (in[2] & 0x3F);
+            const bool valid = u >= 0x800 && (u < 0xD800 || u > 0xDFFF);
+            *out++ = valid ? char16_t(u) : char16_t(0xFFFD);
+            in += 3;
+        } else if ((c & 0xF8) == 0xF0 && continuation(3)) {
+            const char32_t u = ((c & 0x07) << 18) | ((in[1] & 0x3F) << 12) |
+                               ((in[2] & 0x3F) << 6) | (in[3] & 0x3F);
+            if (u >= 0x10000 && u <= 0x10FFFF) {
+                *out++ = char16_t(0xD800 + ((u - 0x10000) >> 10));
+                *out++ = char16_t(0xDC00 + ((u - 0x10000) & 0x3FF));
+            } else {
+                *out++ = 0xFFFD;
+            }
+            in += 4;
+        } else {
+            *out++ = 0xFFFD;
+            ++in;
+        }
+    }
+    const std::size_t length = std::size_t(out - (m_textPool.data() + offset));
+    m_textPool.resize(offset + length);
+    m_columns[column].kinds[row] = std::uint8_t(Kind::Text);
+    m_columns[column].payload[row] = packText(std::uint32_t(offset), std::uint32_t(length));
+}
+
 void ResultSet::setBlob(int row, int column, const QByteArray &value)
 {
     m_blobs.push_back(value);

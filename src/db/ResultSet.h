@@ -50,6 +50,9 @@ public:
     void setInteger(int row, int column, qint64 value);
     void setReal(int row, int column, double value);
     void setText(int row, int column, QStringView value);
+    // A text as the engine hands it over (UTF-8), decoded straight into the pool: no temporary
+    // string per cell. Malformed bytes read as U+FFFD.
+    void setTextUtf8(int row, int column, const char *utf8, int bytes);
     void setBlob(int row, int column, const QByteArray &value);
     void setValue(int row, int column, const QVariant &value);
 

@@ -123,13 +123,19 @@ QWidget *RecordListWindow::buildFilterBar()
     return bar;
 }
 
+void RecordListWindow::setOpeningPeriod(const QDate &from, const QDate &to)
+{
+    m_openFrom = from;
+    m_openTo = to;
+}
+
 void RecordListWindow::firstShow()
 {
     const QDate today = platform().now().date();
     for (DatePicker *picker : {dtpFromDate, dtpToDate})
         picker->blockSignals(true);
-    dtpFromDate->setDate(QDate(today.year(), today.month(), 1));
-    dtpToDate->setDate(today);
+    dtpFromDate->setDate(m_openFrom.isValid() ? m_openFrom : QDate(today.year(), today.month(), 1));
+    dtpToDate->setDate(m_openTo.isValid() ? m_openTo : today);
     for (DatePicker *picker : {dtpFromDate, dtpToDate})
         picker->blockSignals(false);
     groupPanel()->fillGroupList(0);

@@ -18,6 +18,8 @@ public:
     RecordListWindow(const RecordKind &kind, QWidget *parent = nullptr);
 
     const RecordKind &kind() const { return m_kind; }
+    // The period the window opens with; by default the first of this month up to today.
+    void setOpeningPeriod(const QDate &from, const QDate &to);
 
     void RefreshRecords();
     void tbNewClick();
@@ -41,4 +43,6 @@ private:
     QLineEdit *Edit1;
     DatePicker *dtpFromDate;
     DatePicker *dtpToDate;
+    QDate m_openFrom;
+    QDate m_openTo;
 };

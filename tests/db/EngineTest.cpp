@@ -141,6 +141,32 @@ private slots:
         QCOMPARE(r.rows.columnNames(), QStringList({"F_ID", "F_name", "F_num", "F_flag", "F_pic"}));
     }
 
+    void textsReadBackExactly_data()
+    {
+        QTest::addColumn<QString>("literal"); // an SQL expression giving a text
+        QTest::addColumn<QString>("text");
+        QTest::newRow("ascii and controls") << "'a' || char(9) || char(1) || 'b'"
+                                            << QStringLiteral("a\t") + QChar(1) + u'b';
+        QTest::newRow("two and three bytes") << "'é李'" << QStringLiteral("é李");
+        QTest::newRow("four bytes") << "'😀x𠀀'" << QStringLiteral("😀x𠀀");
+        QTest::newRow("empty") << "''" << QString();
+        // Bytes that are no UTF-8 (a blob cast to text) read as replacement characters.
+        QTest::newRow("malformed") << "cast(x'ff41c3' as text)"
+                                   << QStringLiteral("\uFFFDA\uFFFD");
+        QTest::newRow("encoded surrogate") << "cast(x'eda080' as text)" << QStringLiteral("\uFFFD");
+    }
+
+    void textsReadBackExactly()
+    {
+        QFETCH(QString, literal);
+        QFETCH(QString, text);
+        Db db;
+        QVERIFY(db.open(makeDatabase(QString::fromLatin1(QTest::currentDataTag()) + ".db")));
+        const QueryResult r = db.query(QStringLiteral("select ") + literal);
+        QVERIFY2(r.ok, qPrintable(r.error));
+        QCOMPARE(r.rows.text(0, 0), text);
+    }
+
     void errorsAreResultsWithTheEngineMessage()
     {
         Db db;
