@@ -32,7 +32,6 @@ protected:
 
 private:
     QWidget *buildFilterBar();
-    void applyColumnFormats();
     void openEditor(bool change);
     void addReportMenus();
 
