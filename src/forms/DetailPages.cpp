@@ -25,7 +25,7 @@ constexpr int PageListWidth = 91;
 } // namespace
 
 struct DetailPages::Page {
-    DetailPage spec;
+    DetailPage setup;
     DataSet rows;
     DataGrid *grid = nullptr;
     bool open = false;
@@ -86,21 +86,21 @@ void DetailPages::setPages(const QList<DetailPage> &pages)
 {
     // Filling the list chooses no page: nothing is read before the master is set.
     const QSignalBlocker quiet(ListView1);
-    for (const DetailPage &spec : pages) {
+    for (const DetailPage &setup : pages) {
         auto page = std::make_unique<Page>();
-        page->spec = spec;
+        page->setup = setup;
         page->grid = new DataGrid(rpcList);
         page->grid->setObjectName(QStringLiteral("DBGridEh%1").arg(m_pages.size() + 2));
         page->grid->setDataSet(&page->rows);
-        page->grid->setLayoutKey(spec.layoutKey);
-        page->grid->setColumns(spec.columns);
+        page->grid->setLayoutKey(setup.layoutKey);
+        page->grid->setColumns(setup.columns);
         page->grid->setSortOnTitleClick(false);
         connect(page->grid, &DataGrid::rowDoubleClicked, this, [this] {
             if (action(QStringLiteral("tbdEdit"))->isEnabled())
                 tbdEditClick();
         });
         rpcList->addWidget(page->grid);
-        ListView1->addItem(spec.item);
+        ListView1->addItem(setup.item);
         m_pages.push_back(std::move(page));
     }
     ListView1->setCurrentRow(0);
@@ -143,7 +143,7 @@ QAction *DetailPages::action(const QString &objectName) const
 void DetailPages::loadLayouts()
 {
     for (const auto &page : m_pages)
-        LoadGridLayout(page->grid, page->spec.layoutKey);
+        LoadGridLayout(page->grid, page->setup.layoutKey);
 }
 
 void DetailPages::openAll()
@@ -178,7 +178,7 @@ void DetailPages::open(int page)
     p.open = true;
     p.read = true;
     p.boundId = id;
-    dm().OpenQuery(QStringLiteral("select * from ") + p.spec.table +
+    dm().OpenQuery(QStringLiteral("select * from ") + p.setup.table +
                        QStringLiteral(" where F_mainID = :F_ID"),
                    p.rows, {{QStringLiteral("F_ID"), id}});
 }
@@ -224,10 +224,10 @@ void DetailPages::tbddelClick()
     DataSet &records = *rows(page);
     if (records.isEmpty() || records.currentRow() < 0)
         return;
-    const DetailPage &spec = m_pages.at(std::size_t(page))->spec;
-    if (ShowMess(this, spec.deleteQuestion(records), 1) == 2)
+    const DetailPage &setup = m_pages.at(std::size_t(page))->setup;
+    if (ShowMess(this, setup.deleteQuestion(records), 1) == 2)
         return;
-    if (dm().DeleteById(spec.table, records.fieldValue(u"F_ID").toLongLong()))
+    if (dm().DeleteById(setup.table, records.fieldValue(u"F_ID").toLongLong()))
         open(page);
 }
 
@@ -239,5 +239,5 @@ void DetailPages::tbdpxClick()
 void DetailPages::tbddcClick()
 {
     const int page = currentPage();
-    ExportGridToExcel(grid(page), m_pages.at(std::size_t(page))->spec.exportTitle, true);
+    ExportGridToExcel(grid(page), m_pages.at(std::size_t(page))->setup.exportTitle, true);
 }
