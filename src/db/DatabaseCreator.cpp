@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace {
 
 // How the seed rows of one configuration table join an existing database: the columns copied and
@@ -75,8 +77,9 @@ bool failWith(const QString &message, QString *error)
     return false;
 }
 
-// The record lists' layouts "cl..infoman" come from the kinds' design-time columns: 80 wide,
-// the money and quantity columns summed in the footer.
+// The layouts of the record lists ("cl..infoman") and of the vehicle archive's record pages
+// ("cardetail1".."cardetail11") come from the kinds' design-time columns: 80 wide, the money and
+// quantity columns summed in the footer.
 bool stageRecordLayouts(Db &db, QString *error)
 {
     Statement insert = db.prepare(
@@ -91,16 +94,18 @@ bool stageRecordLayouts(Db &db, QString *error)
         for (int i = 0; i < kind.columns.size(); ++i) {
             const RecordColumn &column = kind.columns.at(i);
             const QString lower = column.field.toLower();
-            bool summed = false;
-            for (const ColumnFormatRule &rule : kind.columnFormats)
-                summed = summed || (rule.contains ? lower.contains(rule.text) : lower == rule.text);
-            const DbResult done = insert.run({{QStringLiteral("name"), kind.layoutKey()},
-                                              {QStringLiteral("field"), column.field},
-                                              {QStringLiteral("caption"), column.title},
-                                              {QStringLiteral("order"), i},
-                                              {QStringLiteral("footer"), summed ? 2 : 0}});
-            if (!done)
-                return failWith(done.error, error);
+            const bool summed =
+                std::any_of(kind.columnFormats.cbegin(), kind.columnFormats.cend(),
+                            [&lower](const ColumnFormatRule &rule) { return rule.matches(lower); });
+            for (const QString &key : {kind.layoutKey(), kind.archiveLayoutKey()}) {
+                const DbResult done = insert.run({{QStringLiteral("name"), key},
+                                                  {QStringLiteral("field"), column.field},
+                                                  {QStringLiteral("caption"), column.title},
+                                                  {QStringLiteral("order"), i},
+                                                  {QStringLiteral("footer"), summed ? 2 : 0}});
+                if (!done)
+                    return failWith(done.error, error);
+            }
         }
     }
     return true;

@@ -444,6 +444,12 @@ QString RecordKind::deleteQuestion(const QString &plate) const
            QStringLiteral("记录吗？");
 }
 
+QString RecordKind::archiveDeleteQuestion(const QString &date) const
+{
+    return QStringLiteral("真的要删除当前") + datePrefix + QStringLiteral("日期为“") + date +
+           QStringLiteral("”的") + datePrefix + QStringLiteral("记录吗？");
+}
+
 const RecordInput *RecordKind::input(const QString &control) const
 {
     for (const RecordInput &row : inputs)

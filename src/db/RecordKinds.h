@@ -47,6 +47,11 @@ struct ColumnFormatRule {
     bool contains = false;
     QString text;
     NumberFormatKind format = NumberFormatKind::Amount;
+
+    bool matches(const QString &lowerField) const
+    {
+        return contains ? lowerField.contains(text) : lowerField == text;
+    }
 };
 
 struct RecordColumn {
@@ -108,7 +113,10 @@ struct RecordKind {
     QString editorClass() const { return QStringLiteral("TfrmCL") + word + QStringLiteral("InfoEdit"); }
     QString layoutKey() const { return QStringLiteral("cl") + word + QStringLiteral("infoman"); }
     QString reportName() const { return QStringLiteral("frCL") + word + QStringLiteral("InfoMan"); }
+    // The vehicle archive's page of this kind: its grid's layout and its delete question.
+    QString archiveLayoutKey() const { return QStringLiteral("cardetail%1").arg(number); }
     QString deleteQuestion(const QString &plate) const;
+    QString archiveDeleteQuestion(const QString &date) const;
     const RecordInput *input(const QString &control) const;
 };
 

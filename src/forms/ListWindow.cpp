@@ -17,12 +17,12 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 namespace {
-const QString NothingToEditMessage = QStringLiteral("此表为空，没有记录需要修改！");
 // Keys that edit text in a box keep that meaning while the operator types there.
 bool editsText(const QKeySequence &key)
 {
@@ -136,6 +136,24 @@ void ListWindow::setBottomBar(QWidget *bar)
     bar->setParent(this);
     auto *vbox = static_cast<QVBoxLayout *>(layout());
     vbox->insertWidget(vbox->indexOf(StatusBar1), bar);
+}
+
+void ListWindow::setDetailArea(QWidget *area, int height)
+{
+    auto *vbox = static_cast<QVBoxLayout *>(layout());
+    const int index = vbox->indexOf(m_body);
+    vbox->removeItem(m_body);
+    auto *top = new QWidget;
+    top->setLayout(m_body);
+    auto *splitter = new QSplitter(Qt::Vertical, this);
+    splitter->setObjectName(QStringLiteral("Splitter2"));
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(top);
+    splitter->addWidget(area);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 0);
+    splitter->setSizes({qMax(1, this->height() - height), height});
+    vbox->insertWidget(index, splitter, 1);
 }
 
 GroupPanel *ListWindow::addGroupPanel(const std::function<void()> &refresh)

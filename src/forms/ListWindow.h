@@ -36,6 +36,9 @@ class WindowKeys;
 class ListWindow : public QDialog, public ReportValueProvider {
     Q_OBJECT
 public:
+    static inline const QString NothingToEditMessage =
+        QStringLiteral("此表为空，没有记录需要修改！");
+
     DataSet *rows() { return &m_rows; }
     DataGrid *grid() const { return DBGridEh1; }
     GroupPanel *groupPanel() const { return m_groupPanel; }
@@ -59,6 +62,9 @@ protected:
     void setFilterBar(QWidget *bar);
     // A bar of buttons under the grid (dialogs that pick a row).
     void setBottomBar(QWidget *bar);
+    // An area under the grid and the group panel, behind a splitter, `height` high at first
+    // (the frame takes ownership).
+    void setDetailArea(QWidget *area, int height);
     // Adds the group panel at the left of the grid; its refresh requests call refresh.
     GroupPanel *addGroupPanel(const std::function<void()> &refresh);
     // Status panels by width (the last takes the rest of the bar); the default is the four

@@ -1,5 +1,6 @@
 #include "CommandWindows.h"
 
+#include "archive/VehicleArchiveWindow.h"
 #include "codes/CodeDictionaryWindow.h"
 #include "db/RecordKinds.h"
 #include "records/RecordListWindow.h"
@@ -17,6 +18,7 @@ Registry builtWindows()
 {
     Registry r;
     r[104].create = [](QWidget *parent) -> QWidget * { return new WorkLogWindow(parent); };
+    r[202].create = [](QWidget *parent) -> QWidget * { return new VehicleArchiveWindow(parent); };
     r[206].run = [](QWidget *mainWindow) { CodeDictionaryWindow::run(mainWindow); };
     for (const RecordKind &kind : RecordKinds::all()) {
         const RecordKind *k = &kind;

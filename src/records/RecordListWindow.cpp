@@ -1,7 +1,7 @@
 #include "RecordListWindow.h"
 
 #include "RecordEditor.h"
-#include "NumberFormats.h"
+#include "RecordGridColumns.h"
 #include "RecordStatements.h"
 
 #include "app/DataModule.h"
@@ -24,24 +24,6 @@
 #include <QToolBar>
 #include <QToolButton>
 
-namespace {
-
-
-std::vector<GridColumn> designColumns(const RecordKind &kind)
-{
-    std::vector<GridColumn> columns;
-    for (const RecordColumn &c : kind.columns) {
-        GridColumn column;
-        column.fieldName = c.field;
-        column.title = c.title;
-        column.width = 80;
-        columns.push_back(column);
-    }
-    return columns;
-}
-
-} // namespace
-
 RecordListWindow::RecordListWindow(const RecordKind &kind, QWidget *parent)
     : ListWindow(kind.listClass(), kind.listCaption, kind.layoutKey(), parent), m_kind(kind)
 {
@@ -54,7 +36,7 @@ RecordListWindow::RecordListWindow(const RecordKind &kind, QWidget *parent)
     setCountLabel(CountLabel);
     setFilterBar(buildFilterBar());
     addGroupPanel([this] { RefreshRecords(); })->setTypes(RecordStatements::groupTypes(kind));
-    grid()->setColumns(designColumns(kind));
+    grid()->setColumns(RecordGridColumns::design(kind));
     if (kind.word == QLatin1String("sg"))
         addReportMenus();
 
@@ -139,19 +121,7 @@ void RecordListWindow::firstShow()
     for (DatePicker *picker : {dtpFromDate, dtpToDate})
         picker->blockSignals(false);
     groupPanel()->fillGroupList(0);
-    applyColumnFormats();
-}
-
-void RecordListWindow::applyColumnFormats()
-{
-    // In the kind's order, so that a later rule wins (the fuel list's total amount).
-    for (const ColumnFormatRule &rule : m_kind.columnFormats) {
-        grid()->setDisplayFormatWhere(
-            [&rule](const QString &lower) {
-                return rule.contains ? lower.contains(rule.text) : lower == rule.text;
-            },
-            displayFormatOf(rule.format));
-    }
+    RecordGridColumns::applyFormats(grid(), m_kind);
 }
 
 void RecordListWindow::RefreshRecords()

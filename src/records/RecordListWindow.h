@@ -34,7 +34,6 @@ protected:
 
 private:
     QWidget *buildFilterBar();
-    void applyColumnFormats();
     void openEditor(bool change);
     void addReportMenus();
 

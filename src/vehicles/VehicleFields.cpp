@@ -66,3 +66,16 @@ const QStringList &VehicleFields::customControls()
         QStringLiteral("dtpRQ2"), QStringLiteral("dtpRQ3")};
     return controls;
 }
+
+int VehicleFields::customCaptionRow(const QString &field)
+{
+    static const QStringList tokens{
+        QStringLiteral("zf1"), QStringLiteral("zf2"), QStringLiteral("zf3"), QStringLiteral("zf4"),
+        QStringLiteral("zf5"), QStringLiteral("sz1"), QStringLiteral("sz2"), QStringLiteral("sz3"),
+        QStringLiteral("rq1"), QStringLiteral("rq2"), QStringLiteral("rq3")};
+    const QString lower = field.toLower();
+    for (int i = 0; i < tokens.size(); ++i)
+        if (lower.contains(tokens.at(i)))
+            return i + 1;
+    return 0;
+}

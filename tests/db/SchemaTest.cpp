@@ -406,7 +406,8 @@ private slots:
             "DELETE FROM Limits WHERE F_code IN ('103', '302');"
             "UPDATE Limits SET F_name = '车辆维修' WHERE F_code = '301';"
             "DELETE FROM cfg_grid WHERE F_fieldname = 'F_OperTime';"
-            "DELETE FROM cfg_grid WHERE F_name IN ('dlgcarxz', 'clyhinfoman');"
+            "DELETE FROM cfg_grid WHERE F_name IN ('dlgcarxz', 'clyhinfoman', 'carman', "
+            "'cardetail11');"
             "UPDATE cfg_grid SET F_width = 333 WHERE F_fieldname = 'F_OperType';"
             "DELETE FROM cfg_import WHERE S_Field = 'F_code';"
             "DELETE FROM cfg_stat WHERE F_name = '车辆颜色';"
@@ -441,19 +442,23 @@ private slots:
         QCOMPARE(count(db, QStringLiteral(
                                "SELECT F_width FROM cfg_grid WHERE F_fieldname = 'F_OperType'")),
                  333);
-        // The layouts of the vehicle picker and of every record list, in their column order.
+        // The layouts of the vehicle picker, the vehicle archive and every record list and
+        // archive record page, in their column order.
         QCOMPARE(
             count(db, QStringLiteral("SELECT count(*) FROM cfg_grid WHERE F_name = 'dlgcarxz'")),
             15);
-        for (const RecordKind &kind : RecordKinds::all())
-            QCOMPARE(column(db, QStringLiteral("SELECT F_fieldname FROM cfg_grid WHERE F_name = '") +
-                                    kind.layoutKey() + QStringLiteral("' ORDER BY F_order")),
-                     [&kind] {
-                         QStringList fields;
-                         for (const RecordColumn &c : kind.columns)
-                             fields << c.field;
-                         return fields;
-                     }());
+        QCOMPARE(count(db, QStringLiteral("SELECT count(*) FROM cfg_grid WHERE F_name = 'carman'")),
+                 26);
+        for (const RecordKind &kind : RecordKinds::all()) {
+            QStringList fields;
+            for (const RecordColumn &c : kind.columns)
+                fields << c.field;
+            for (const QString &key : {kind.layoutKey(), kind.archiveLayoutKey()})
+                QCOMPARE(column(db, QStringLiteral("SELECT F_fieldname FROM cfg_grid WHERE "
+                                                   "F_name = '") +
+                                        key + QStringLiteral("' ORDER BY F_order")),
+                         fields);
+        }
         QCOMPARE(count(db, QStringLiteral("SELECT count(*) FROM cfg_import")), imports);
         QCOMPARE(
             count(db, QStringLiteral("SELECT count(*) FROM cfg_stat WHERE F_name = '车辆颜色'")),
