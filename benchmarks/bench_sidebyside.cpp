@@ -14,9 +14,9 @@
 #include "app/ScriptedPlatform.h"
 #include "app/Startup.h"
 #include "db/DataSet.h"
+#include "grids/DataGrid.h"
 #include "harness/OperatorUnits.h"
 #include "harness/RecordLists.h"
-#include "grids/DataGrid.h"
 #include "mainwin/MainWindow.h"
 #include "records/RecordListWindow.h"
 #include "session/OperatorLoginWindow.h"
@@ -24,8 +24,8 @@
 #include "widgets/PickList.h"
 
 #include <QComboBox>
-#include <QTableView>
 #include <QFile>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>

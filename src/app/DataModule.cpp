@@ -118,13 +118,13 @@ bool DataModule::Requery(DataSet &dataSet)
 bool DataModule::WriteLog(const QString &action)
 {
     const QDateTime now = platform().now();
-    const DbResult written = m_db.exec(
-        QStringLiteral("insert into LogRec(F_EmpName,F_OperType,F_OperDate,F_OperTime) "
-                       "values(:EmpName,:OperType,:OperDate,:OperTime)"),
-        {{QStringLiteral("EmpName"), Globals::CurrentOperator},
-         {QStringLiteral("OperType"), action},
-         {QStringLiteral("OperDate"), now.date().toString(QStringLiteral("yyyy-MM-dd"))},
-         {QStringLiteral("OperTime"), now.time().toString(QStringLiteral("hh:mm:ss"))}});
+    const DbResult written =
+        m_db.exec(QStringLiteral("insert into LogRec(F_EmpName,F_OperType,F_OperDate,F_OperTime) "
+                                 "values(:EmpName,:OperType,:OperDate,:OperTime)"),
+                  {{QStringLiteral("EmpName"), Globals::CurrentOperator},
+                   {QStringLiteral("OperType"), action},
+                   {QStringLiteral("OperDate"), now.date().toString(QStringLiteral("yyyy-MM-dd"))},
+                   {QStringLiteral("OperTime"), now.time().toString(QStringLiteral("hh:mm:ss"))}});
     return written.ok;
 }
 
@@ -151,11 +151,12 @@ QString DataModule::NextCode(const QString &sql, int digits, bool *ok)
 
 bool DataModule::HasPermission(const QString &code)
 {
-    return QueryInt(QStringLiteral("Select o.F_ID from OperLimit as O left join Limits as l On "
-                                   "O.F_lmtName = L.F_name Where (O.F_OperName = :oper)And(l.F_code "
-                                   "= :code) "),
-                    {{QStringLiteral("oper"), Globals::CurrentOperator},
-                     {QStringLiteral("code"), code}}) > 0;
+    return QueryInt(
+               QStringLiteral("Select o.F_ID from OperLimit as O left join Limits as l On "
+                              "O.F_lmtName = L.F_name Where (O.F_OperName = :oper)And(l.F_code "
+                              "= :code) "),
+               {{QStringLiteral("oper"), Globals::CurrentOperator},
+                {QStringLiteral("code"), code}}) > 0;
 }
 
 QString DataModule::backupFileName(const QDate &day)

@@ -38,9 +38,8 @@ CodeDictionaryWindow::CodeDictionaryWindow(QWidget *parent)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     m_codeType = CodeTypes::all().front().key;
 
-    setTools({Tools::New, Tools::Edit, Tools::Delete, Tools::Separator, Tools::Save,
-              Tools::Cancel, Tools::Separator, Tools::Print, Tools::Refresh, Tools::Separator,
-              Tools::Exit});
+    setTools({Tools::New, Tools::Edit, Tools::Delete, Tools::Separator, Tools::Save, Tools::Cancel,
+              Tools::Separator, Tools::Print, Tools::Refresh, Tools::Separator, Tools::Exit});
     action(Tools::Save.objectName)->setEnabled(false);
     action(Tools::Cancel.objectName)->setEnabled(false);
     setStatusPanels({120, 120, 50, 50});
@@ -73,8 +72,7 @@ CodeDictionaryWindow::CodeDictionaryWindow(QWidget *parent)
 
     // In the edit state Down on the last row appends a row, as typing a list of names asks.
     keys()->bind(
-        Qt::Key_Down, [this] { moveDownInGrid(); },
-        [this] { return m_editing && gridHasFocus(); });
+        Qt::Key_Down, [this] { moveDownInGrid(); }, [this] { return m_editing && gridHasFocus(); });
 }
 
 void CodeDictionaryWindow::run(QWidget *mainWindow)
@@ -94,8 +92,8 @@ void CodeDictionaryWindow::firstShow()
 
 void CodeDictionaryWindow::EnableBrowseButtons(bool browsing)
 {
-    for (const ToolAction *tool : {&Tools::New, &Tools::Edit, &Tools::Delete, &Tools::Exit,
-                                   &Tools::Refresh, &Tools::Print})
+    for (const ToolAction *tool :
+         {&Tools::New, &Tools::Edit, &Tools::Delete, &Tools::Exit, &Tools::Refresh, &Tools::Print})
         action(tool->objectName)->setEnabled(browsing);
     PageControl1->setEnabled(browsing);
     action(Tools::Save.objectName)->setEnabled(!browsing);

@@ -18,16 +18,16 @@ const std::vector<CodePickButton> &CodePickButtons::all()
     };
     static const std::vector<CodePickButton> buttons = [&row] {
         std::vector<CodePickButton> rows = {
-        row("TfrmEmpEdit", "sbDept", "dept", "部门资料", "cbbDept"),
-        row("TfrmEmpEdit", "sbXueLI", "xueli", "学历资料", "cbbXueLI"),
-        row("TfrmEmpEdit", "sbZJcltype", "zjcltype", "准驾车型资料", "cbbZJcltype"),
-        row("TfrmCARedit", "sbPinPai", "pinpai", "车辆品牌资料", "cbbPinPai"),
-        row("TfrmCARedit", "sbType", "cltype", "车辆类型资料", "cbbType"),
-        row("TfrmCARedit", "sbYanSE", "yanse", "颜色资料", "cbbYanSE"),
-        row("TfrmCARedit", "sbGSoffice", "gsoffice", "归属单位资料", "cbbGSoffice"),
-        row("TfrmWXofficeEdit", "sbZWname", "zwname", "职务资料", "cbbZWname"),
-        row("TfrmBXofficeEdit", "sbZWname", "zwname", "职务资料", "cbbZWname"),
-        row("TfrmSFofficeEdit", "sbZWname", "zwname", "职务资料", "cbbZWname"),
+            row("TfrmEmpEdit", "sbDept", "dept", "部门资料", "cbbDept"),
+            row("TfrmEmpEdit", "sbXueLI", "xueli", "学历资料", "cbbXueLI"),
+            row("TfrmEmpEdit", "sbZJcltype", "zjcltype", "准驾车型资料", "cbbZJcltype"),
+            row("TfrmCARedit", "sbPinPai", "pinpai", "车辆品牌资料", "cbbPinPai"),
+            row("TfrmCARedit", "sbType", "cltype", "车辆类型资料", "cbbType"),
+            row("TfrmCARedit", "sbYanSE", "yanse", "颜色资料", "cbbYanSE"),
+            row("TfrmCARedit", "sbGSoffice", "gsoffice", "归属单位资料", "cbbGSoffice"),
+            row("TfrmWXofficeEdit", "sbZWname", "zwname", "职务资料", "cbbZWname"),
+            row("TfrmBXofficeEdit", "sbZWname", "zwname", "职务资料", "cbbZWname"),
+            row("TfrmSFofficeEdit", "sbZWname", "zwname", "职务资料", "cbbZWname"),
         };
         // The record editors' buttons are rows of their kinds.
         for (const RecordKind &kind : RecordKinds::all())

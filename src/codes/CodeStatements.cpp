@@ -28,7 +28,7 @@ SqlStatement CodeStatements::pickerList(const QString &key)
 SqlStatement CodeStatements::pickerFilter(const QString &key, const QString &nameText)
 {
     SqlStatement query{QStringLiteral("select F_name,F_type from t_code where F_type = :type "),
-                    {{TypeParam, key}}};
+                       {{TypeParam, key}}};
     const QString text = nameText.trimmed();
     if (!text.isEmpty()) {
         query.appendLike(QStringLiteral("and F_name"), QStringLiteral("name"), text,

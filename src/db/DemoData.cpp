@@ -4,6 +4,7 @@
 #include "DemoTableWriter.h"
 #include "DemoText.h"
 #include "NoDate.h"
+#include "RecordKinds.h"
 
 #include <cmath>
 
@@ -14,8 +15,13 @@
 
 namespace {
 
-using namespace DemoText;
+// A record kind's table, as the kinds' table names it.
+QString tableOf(QStringView word)
+{
+    return RecordKinds::byWord(word.toString())->table;
+}
 
+using namespace DemoText;
 
 double money(double value)
 {
@@ -359,7 +365,7 @@ private:
 
     bool repairs()
     {
-        TableWriter w(m_db, QStringLiteral("T_WXrec"),
+        TableWriter w(m_db, tableOf(u"wx"),
                       {QStringLiteral("F_mainID"), QStringLiteral("F_CPcode"),
                        QStringLiteral("F_WXtype"), QStringLiteral("F_WXdate"),
                        QStringLiteral("F_WXdayNum"), QStringLiteral("F_WXmemo1"),
@@ -390,7 +396,7 @@ private:
 
     bool insurance()
     {
-        TableWriter w(m_db, QStringLiteral("T_TBrec"),
+        TableWriter w(m_db, tableOf(u"tb"),
                       {QStringLiteral("F_mainID"), QStringLiteral("F_CPcode"),
                        QStringLiteral("F_BXtype"), QStringLiteral("F_BXoffice"),
                        QStringLiteral("F_BDcode"), QStringLiteral("F_TBdate"),
@@ -419,7 +425,7 @@ private:
 
     bool fees()
     {
-        TableWriter w(m_db, QStringLiteral("T_JFrec"),
+        TableWriter w(m_db, tableOf(u"jf"),
                       {QStringLiteral("F_mainID"), QStringLiteral("F_CPcode"),
                        QStringLiteral("F_JFtype"), QStringLiteral("F_SFoffice"),
                        QStringLiteral("F_JFcode"), QStringLiteral("F_JFdate"),
@@ -442,7 +448,7 @@ private:
 
     bool inspections()
     {
-        TableWriter w(m_db, QStringLiteral("T_NSrec"),
+        TableWriter w(m_db, tableOf(u"ns"),
                       {QStringLiteral("F_mainID"), QStringLiteral("F_CPcode"),
                        QStringLiteral("F_NStype"), QStringLiteral("F_NSdate"),
                        QStringLiteral("F_NSprice"), QStringLiteral("F_NextNSdate"),
@@ -462,7 +468,7 @@ private:
 
     bool accidents()
     {
-        TableWriter w(m_db, QStringLiteral("T_SGrec"),
+        TableWriter w(m_db, tableOf(u"sg"),
                       {QStringLiteral("F_mainID"),      QStringLiteral("F_CPcode"),
                        QStringLiteral("F_SGtype"),      QStringLiteral("F_JSempname"),
                        QStringLiteral("F_SGdate"),      QStringLiteral("F_FSaddress"),
@@ -536,7 +542,7 @@ private:
 
     bool violations()
     {
-        TableWriter w(m_db, QStringLiteral("T_WZrec"),
+        TableWriter w(m_db, tableOf(u"wz"),
                       {QStringLiteral("F_mainID"), QStringLiteral("F_CPcode"),
                        QStringLiteral("F_WZitem"), QStringLiteral("F_WZaddress"),
                        QStringLiteral("F_JSempname"), QStringLiteral("F_WZdate"),
@@ -561,7 +567,7 @@ private:
 
     bool complaints()
     {
-        TableWriter w(m_db, QStringLiteral("T_TSrec"),
+        TableWriter w(m_db, tableOf(u"ts"),
                       {QStringLiteral("F_mainID"), QStringLiteral("F_CPcode"),
                        QStringLiteral("F_TStype"), QStringLiteral("F_TSname"),
                        QStringLiteral("F_TSempname"), QStringLiteral("F_TSdate"),
@@ -586,7 +592,7 @@ private:
     bool trips()
     {
         TableWriter w(
-            m_db, QStringLiteral("T_CCrec"),
+            m_db, tableOf(u"cc"),
             {QStringLiteral("F_mainID"), QStringLiteral("F_CPcode"), QStringLiteral("F_CCtype"),
              QStringLiteral("F_JSempname"), QStringLiteral("F_CCdept"),
              QStringLiteral("F_YCempname"), QStringLiteral("F_reason"), QStringLiteral("F_CCdate"),
@@ -607,8 +613,8 @@ private:
                 w.add({v.id, v.plate, m_rng.pick(codes("cctype")), driverOf(v),
                        m_rng.pick(codes("dept")),
                        m_staff.isEmpty() ? QString() : m_rng.pick(m_staff), m_rng.pick(reasons),
-                       day(out), returned ? day(back) : NoDate::stored, km, money(km * m_rng.real(0, 0.6)),
-                       money(km * (v.diesel ? 0.12 : 0.09)),
+                       day(out), returned ? day(back) : NoDate::stored, km,
+                       money(km * m_rng.real(0, 0.6)), money(km * (v.diesel ? 0.12 : 0.09)),
                        v.truck ? money(km * m_rng.real(1.5, 3)) : 0.0, memo()});
                 if (!check(w))
                     return false;
@@ -619,7 +625,7 @@ private:
 
     bool expenses()
     {
-        TableWriter w(m_db, QStringLiteral("T_ZCrec"),
+        TableWriter w(m_db, tableOf(u"fyzc"),
                       {QStringLiteral("F_mainID"), QStringLiteral("F_CPcode"),
                        QStringLiteral("F_ZCtype"), QStringLiteral("F_ZCdate"),
                        QStringLiteral("F_ZCprice"), QStringLiteral("F_JSempname"),
@@ -638,7 +644,7 @@ private:
 
     bool incomes()
     {
-        TableWriter w(m_db, QStringLiteral("T_SRrec"),
+        TableWriter w(m_db, tableOf(u"fysr"),
                       {QStringLiteral("F_mainID"), QStringLiteral("F_CPcode"),
                        QStringLiteral("F_SRtype"), QStringLiteral("F_SRdate"),
                        QStringLiteral("F_SRprice"), QStringLiteral("F_JSempname"),
@@ -659,7 +665,7 @@ private:
     bool refuelling()
     {
         TableWriter w(
-            m_db, QStringLiteral("T_YHrec"),
+            m_db, tableOf(u"yh"),
             {QStringLiteral("F_mainID"), QStringLiteral("F_CPcode"), QStringLiteral("F_YHtype"),
              QStringLiteral("F_JYdate"), QStringLiteral("F_JSempname"), QStringLiteral("F_beginLC"),
              QStringLiteral("F_endLC"), QStringLiteral("F_shijiLC"), QStringLiteral("F_YLnum"),

@@ -8,8 +8,7 @@ using F = NumberFormatKind;
 const QString Shops = QStringLiteral("select F_name from T_WXoffice where f_useFlag = false ");
 const QString Insurers = QStringLiteral("select F_name from T_BXoffice where f_useFlag = false ");
 const QString FeeUnits = QStringLiteral("select F_name from T_SFoffice where f_useFlag = false ");
-const QString Employees =
-    QStringLiteral("select F_name from T_employee where f_useFlag = false ");
+const QString Employees = QStringLiteral("select F_name from T_employee where f_useFlag = false ");
 
 // An input row. The control's prefix gives the kind (cbb drop-down, dtp date, ce money,
 // rce number, edt text); flags: '*' asterisk, '?' optional date, 'M' memo, 'R' read-only,
@@ -123,14 +122,19 @@ QList<RecordKind> makeKinds()
 {
     QList<RecordKind> kinds;
 
-    RecordKind wx = kind(1, "wx", "T_WXrec", u"维修记录", u"维修", "F_WXdate", u"维修", u"维修记录");
+    RecordKind wx =
+        kind(1, "wx", "T_WXrec", u"维修记录", u"维修", "F_WXdate", u"维修", u"维修记录");
     wx.searches = {search(u"维修说明", "f_WXmemo1"), search(u"备    注", "f_memo1")};
     wx.groups = {group(u"维修类型", "F_WXtype"), group(u"维修工厂", "F_WXoffice"),
                  group(u"驾 驶 员", "F_JSempname")};
-    wx.columns = columns({{"F_WXtype", u"维修类型"}, {"F_WXdate", u"维修日期"},
-                          {"F_WXdayNum", u"维修天数"}, {"F_WXmemo1", u"维修说明"},
-                          {"F_WXoffice", u"维修工厂"}, {"F_WXprice", u"维修金额"},
-                          {"F_JSempName", u"驾驶员"}, {"F_memo1", u"备注"}});
+    wx.columns = columns({{"F_WXtype", u"维修类型"},
+                          {"F_WXdate", u"维修日期"},
+                          {"F_WXdayNum", u"维修天数"},
+                          {"F_WXmemo1", u"维修说明"},
+                          {"F_WXoffice", u"维修工厂"},
+                          {"F_WXprice", u"维修金额"},
+                          {"F_JSempName", u"驾驶员"},
+                          {"F_memo1", u"备注"}});
     wx.columnFormats = {equals("f_wxprice")};
     wx.inputs = {in(u"维修类型：", "cbbWXtype", "WXtype", "*"),
                  in(u"维修日期：", "dtpWXdate", "WXdate", "*"),
@@ -138,7 +142,8 @@ QList<RecordKind> makeKinds()
                  in(u"维修说明：", "wxMemo1", "WXmemo1", "M"),
                  in(u"维修工厂：", "cbbWXoffice", "WXoffice"),
                  in(u"维修金额：", "ceWXprice", "WXprice"),
-                 in(u"驾 驶 员：", "cbbJSempname", "JSempname"), memo1()};
+                 in(u"驾 驶 员：", "cbbJSempname", "JSempname"),
+                 memo1()};
     wx.checks = {notEmpty("cbbWXtype", u"维修类型不能为空！")};
     wx.codeLists = {{QStringLiteral("wxtype"), QStringLiteral("cbbWXtype")}};
     wx.pickButtons = {pick("sbWXtype", "wxtype", u"维修类型资料", "cbbWXtype")};
@@ -147,14 +152,19 @@ QList<RecordKind> makeKinds()
     wx.inputFormats = {{QStringLiteral("ceWXprice"), F::Amount}};
     kinds << wx;
 
-    RecordKind tb = kind(2, "tb", "T_TBrec", u"投保记录", u"投保", "F_TBdate", u"投保", u"投保记录");
+    RecordKind tb =
+        kind(2, "tb", "T_TBrec", u"投保记录", u"投保", "F_TBdate", u"投保", u"投保记录");
     tb.nextDateField = QStringLiteral("F_NextTBdate");
     tb.searches = {search(u"保 单 号", "f_BDcode"), search(u"备    注", "f_memo1")};
     tb.groups = {group(u"保险类型", "F_BXtype"), group(u"保险公司", "F_BXoffice")};
-    tb.columns = columns({{"F_BXtype", u"保险类型"}, {"F_BXoffice", u"保险公司"},
-                          {"F_BDcode", u"保单号"}, {"F_TBdate", u"投保日期"},
-                          {"F_TBprice", u"投保金额"}, {"F_TBrate", u"投保额度"},
-                          {"F_NextTBdate", u"下次投保日期"}, {"F_memo1", u"备注"}});
+    tb.columns = columns({{"F_BXtype", u"保险类型"},
+                          {"F_BXoffice", u"保险公司"},
+                          {"F_BDcode", u"保单号"},
+                          {"F_TBdate", u"投保日期"},
+                          {"F_TBprice", u"投保金额"},
+                          {"F_TBrate", u"投保额度"},
+                          {"F_NextTBdate", u"下次投保日期"},
+                          {"F_memo1", u"备注"}});
     tb.columnFormats = {equals("f_tbprice")};
     tb.inputs = {in(u"保险类型：", "cbbBXtype", "BXtype", "*"),
                  in(u"保险公司：", "cbbBXoffice", "BXoffice", "*"),
@@ -162,7 +172,8 @@ QList<RecordKind> makeKinds()
                  in(u"投保日期：", "dtpTBdate", "TBdate", "*"),
                  in(u"投保金额：", "ceTBprice", "TBprice", "*"),
                  in(u"投保额度：", "ceTBrate", "TBrate"),
-                 in(u"下次投保日期：", "dtpNextTBdate", "NextTBdate", "?"), memo1()};
+                 in(u"下次投保日期：", "dtpNextTBdate", "NextTBdate", "?"),
+                 memo1()};
     tb.checks = {notEmpty("cbbBXtype", u"保险类型不能为空！"),
                  notEmpty("cbbBXoffice", u"当前保险公司不能为空！"),
                  notEmpty("edtBDcode", u"保单号不能为空！"),
@@ -173,15 +184,20 @@ QList<RecordKind> makeKinds()
     tb.inputFormats = {{QStringLiteral("ceTBprice"), F::Amount}};
     kinds << tb;
 
-    RecordKind jf = kind(3, "jf", "T_JFrec", u"缴费记录", u"缴费", "F_JFdate", u"缴费", u"缴费记录");
+    RecordKind jf =
+        kind(3, "jf", "T_JFrec", u"缴费记录", u"缴费", "F_JFdate", u"缴费", u"缴费记录");
     jf.nextDateField = QStringLiteral("F_NextJFdate");
     jf.searches = {search(u"缴费单号", "f_JFcode"), search(u"备    注", "f_memo1")};
     jf.groups = {group(u"缴费类型", "F_JFtype"), group(u"收费单位", "F_SFoffice"),
                  group(u"驾驶员", "F_JSempname", u"驾 驶 员")};
-    jf.columns = columns({{"F_JFtype", u"缴费类型"}, {"F_SFoffice", u"收费单位"},
-                          {"F_JFcode", u"缴费单号"}, {"F_JFdate", u"缴费日期"},
-                          {"F_JFprice", u"缴费金额"}, {"F_JSempname", u"驾驶员"},
-                          {"F_NextJFdate", u"下次缴费日期"}, {"F_memo1", u"备注"}});
+    jf.columns = columns({{"F_JFtype", u"缴费类型"},
+                          {"F_SFoffice", u"收费单位"},
+                          {"F_JFcode", u"缴费单号"},
+                          {"F_JFdate", u"缴费日期"},
+                          {"F_JFprice", u"缴费金额"},
+                          {"F_JSempname", u"驾驶员"},
+                          {"F_NextJFdate", u"下次缴费日期"},
+                          {"F_memo1", u"备注"}});
     jf.columnFormats = {equals("f_jfprice")};
     jf.inputs = {in(u"缴费类型：", "cbbJFtype", "JFtype", "*"),
                  in(u"收费单位：", "cbbSFoffice", "SFoffice", "*"),
@@ -189,7 +205,8 @@ QList<RecordKind> makeKinds()
                  in(u"缴费日期：", "dtpJFdate", "JFdate", "*"),
                  in(u"缴费金额：", "ceJFprice", "JFprice", "*"),
                  in(u"驾 驶 员：", "cbbJSempname", "JSempname"),
-                 in(u"下次缴费日期：", "dtpNextJFdate", "NextJFdate", "?"), memo1()};
+                 in(u"下次缴费日期：", "dtpNextJFdate", "NextJFdate", "?"),
+                 memo1()};
     jf.checks = {notEmpty("cbbJFtype", u"缴费类型不能为空！"),
                  notEmpty("cbbSFoffice", u"当前收费公司不能为空！"),
                  notEmpty("edtJFcode", u"缴费单号不能为空！"),
@@ -201,12 +218,15 @@ QList<RecordKind> makeKinds()
     jf.inputFormats = {{QStringLiteral("ceJFprice"), F::Amount}};
     kinds << jf;
 
-    RecordKind ns = kind(4, "ns", "T_NSrec", u"年审记录", u"年审", "F_NSdate", u"年审", u"年审记录");
+    RecordKind ns =
+        kind(4, "ns", "T_NSrec", u"年审记录", u"年审", "F_NSdate", u"年审", u"年审记录");
     ns.nextDateField = QStringLiteral("F_NextNSdate");
     ns.searches = {search(u"备    注", "f_memo1")};
     ns.groups = {group(u"年审等级", "F_NStype")};
-    ns.columns = columns({{"F_NStype", u"年审等级"}, {"F_NSdate", u"年审日期"},
-                          {"F_NSprice", u"年审金额"}, {"F_NextNSdate", u"下次年审日期"},
+    ns.columns = columns({{"F_NStype", u"年审等级"},
+                          {"F_NSdate", u"年审日期"},
+                          {"F_NSprice", u"年审金额"},
+                          {"F_NextNSdate", u"下次年审日期"},
                           {"F_memo1", u"备注"}});
     ns.columnFormats = {equals("f_nsprice")};
     ns.inputs = {in(u"年审等级：", "cbbNStype", "NStype", "*"),
@@ -220,25 +240,36 @@ QList<RecordKind> makeKinds()
     ns.inputFormats = {{QStringLiteral("ceNSprice"), F::Amount}};
     kinds << ns;
 
-    RecordKind sg = kind(5, "sg", "T_SGrec", u"事故记录", u"事故", "F_SGdate", u"事故", u"事故记录");
-    sg.searches = {search(u"发生地址", "F_FSaddress"),   search(u"确 认 者", "F_QRoffice"),
-                   search(u"对方车牌", "F_DFCPcode"),    search(u"对方驾驶员", "F_DFempname"),
-                   search(u"对方单位", "F_DFoffice"),    search(u"事故概要", "F_gyMem"),
-                   search(u"我方损坏程度", "F_shMem"),   search(u"对方损坏程度", "F_dfshMem"),
-                   search(u"和解内容", "F_hjMem"),       search(u"事故责任", "F_zrMem"),
+    RecordKind sg =
+        kind(5, "sg", "T_SGrec", u"事故记录", u"事故", "F_SGdate", u"事故", u"事故记录");
+    sg.searches = {search(u"发生地址", "F_FSaddress"), search(u"确 认 者", "F_QRoffice"),
+                   search(u"对方车牌", "F_DFCPcode"),  search(u"对方驾驶员", "F_DFempname"),
+                   search(u"对方单位", "F_DFoffice"),  search(u"事故概要", "F_gyMem"),
+                   search(u"我方损坏程度", "F_shMem"), search(u"对方损坏程度", "F_dfshMem"),
+                   search(u"和解内容", "F_hjMem"),     search(u"事故责任", "F_zrMem"),
                    search(u"备注", "f_memo1")};
     sg.groups = {group(u"事故类型", "F_SGtype"), group(u"驾 驶 员", "F_JSempname"),
                  group(u"对方车型", "F_DFCLtype")};
-    sg.columns = columns({{"F_SGtype", u"事故类型"},      {"F_JSempname", u"驾驶员"},
-                          {"F_SGdate", u"事故日期"},      {"F_FSaddress", u"发生地址"},
-                          {"F_QRoffice", u"确认者"},      {"F_DFCPcode", u"对方车牌"},
-                          {"F_DFcltype", u"对方车型"},    {"F_DFempname", u"对方驾驶员"},
-                          {"F_DFoffice", u"对方单位"},    {"F_DFphone", u"对方电话"},
-                          {"F_DFhandphone", u"对方手机"}, {"F_officePrice", u"公司承担金额"},
-                          {"F_gerenPrice", u"个人承担金额"}, {"F_DFprice", u"对方承担金额"},
-                          {"F_BXprice", u"保险赔偿金额"}, {"F_GYmem", u"事故概要"},
-                          {"F_SHmem", u"我方损坏程度"},   {"F_DFSHmem", u"对方损坏程度"},
-                          {"F_HJmem", u"和解内容"},       {"F_ZRmem", u"事故责任"},
+    sg.columns = columns({{"F_SGtype", u"事故类型"},
+                          {"F_JSempname", u"驾驶员"},
+                          {"F_SGdate", u"事故日期"},
+                          {"F_FSaddress", u"发生地址"},
+                          {"F_QRoffice", u"确认者"},
+                          {"F_DFCPcode", u"对方车牌"},
+                          {"F_DFcltype", u"对方车型"},
+                          {"F_DFempname", u"对方驾驶员"},
+                          {"F_DFoffice", u"对方单位"},
+                          {"F_DFphone", u"对方电话"},
+                          {"F_DFhandphone", u"对方手机"},
+                          {"F_officePrice", u"公司承担金额"},
+                          {"F_gerenPrice", u"个人承担金额"},
+                          {"F_DFprice", u"对方承担金额"},
+                          {"F_BXprice", u"保险赔偿金额"},
+                          {"F_GYmem", u"事故概要"},
+                          {"F_SHmem", u"我方损坏程度"},
+                          {"F_DFSHmem", u"对方损坏程度"},
+                          {"F_HJmem", u"和解内容"},
+                          {"F_ZRmem", u"事故责任"},
                           {"F_memo1", u"备注"}});
     sg.columnFormats = {contains("price", F::Amount)};
     sg.inputs = {in(u"事故类型：", "cbbSGtype", "SGtype", "*"),
@@ -262,8 +293,12 @@ QList<RecordKind> makeKinds()
                  in(u"和解内容：", "hjMem", "hjMem", "M1"),
                  in(u"事故责任：", "zrMem", "zrMem", "M1"),
                  memo1("1"),
-                 picture(1, false), picture(1, true), picture(2, false), picture(2, true),
-                 picture(3, false), picture(3, true)};
+                 picture(1, false),
+                 picture(1, true),
+                 picture(2, false),
+                 picture(2, true),
+                 picture(3, false),
+                 picture(3, true)};
     sg.checks = {notEmpty("cbbSGtype", u"事故类型不能为空！")};
     sg.codeLists = {{QStringLiteral("sgtype"), QStringLiteral("cbbSGtype")},
                     {QStringLiteral("cltype"), QStringLiteral("cbbDFCLtype")}};
@@ -276,18 +311,23 @@ QList<RecordKind> makeKinds()
                        {QStringLiteral("ceBXprice"), F::Amount}};
     kinds << sg;
 
-    RecordKind wz = kind(6, "wz", "T_WZrec", u"违章记录", u"违章", "F_WZdate", u"违章", u"违章记录");
+    RecordKind wz =
+        kind(6, "wz", "T_WZrec", u"违章记录", u"违章", "F_WZdate", u"违章", u"违章记录");
     wz.searches = {search(u"违章地址", "F_WZaddress"), search(u"备注", "f_memo1")};
     wz.groups = {group(u"违章项目", "F_WZitem"), group(u"违章驾驶员", "F_JSempname")};
-    wz.columns = columns({{"F_WZitem", u"违章项目"}, {"F_WZaddress", u"违章地址"},
-                          {"F_JSempname", u"违章驾驶员"}, {"F_WZdate", u"违章日期"},
-                          {"F_FKprice", u"罚款金额"}, {"F_memo1", u"备注"}});
+    wz.columns = columns({{"F_WZitem", u"违章项目"},
+                          {"F_WZaddress", u"违章地址"},
+                          {"F_JSempname", u"违章驾驶员"},
+                          {"F_WZdate", u"违章日期"},
+                          {"F_FKprice", u"罚款金额"},
+                          {"F_memo1", u"备注"}});
     wz.columnFormats = {equals("f_fkprice")};
     wz.inputs = {in(u"违章项目：", "cbbWZitem", "WZitem", "*"),
                  in(u"违章地址：", "edtWZaddress", "WZaddress", "*"),
                  in(u"违章驾驶员", "cbbJSempname", "JSempname"),
                  in(u"违章日期：", "dtpWZdate", "WZdate", "*"),
-                 in(u"罚款金额：", "ceFKprice", "FKprice"), memo1()};
+                 in(u"罚款金额：", "ceFKprice", "FKprice"),
+                 memo1()};
     wz.checks = {notEmpty("cbbWZitem", u"违章项目不能为空！"),
                  notEmpty("edtWZaddress", u"当前违章地址不能为空！"),
                  notEmpty("cbbJSempname", u"违章驾驶员不能为空！")};
@@ -297,18 +337,23 @@ QList<RecordKind> makeKinds()
     wz.inputFormats = {{QStringLiteral("ceFKprice"), F::Amount}};
     kinds << wz;
 
-    RecordKind ts = kind(7, "ts", "T_TSrec", u"投诉记录", u"投诉", "F_TSdate", u"投诉", u"投诉记录");
+    RecordKind ts =
+        kind(7, "ts", "T_TSrec", u"投诉记录", u"投诉", "F_TSdate", u"投诉", u"投诉记录");
     ts.searches = {search(u"投 诉 人", "f_TSname"), search(u"投诉理由", "F_TSreason"),
                    search(u"备    注", "f_memo1")};
     ts.groups = {group(u"投诉类型", "F_TStype"), group(u"被投诉驾驶员", "F_TSempname")};
-    ts.columns = columns({{"F_TStype", u"投诉类型"}, {"F_TSname", u"投诉人"},
-                          {"F_TSempname", u"被投诉驾驶员"}, {"F_TSdate", u"投诉日期"},
-                          {"F_TSreason", u"投诉理由"}, {"F_memo1", u"备注"}});
+    ts.columns = columns({{"F_TStype", u"投诉类型"},
+                          {"F_TSname", u"投诉人"},
+                          {"F_TSempname", u"被投诉驾驶员"},
+                          {"F_TSdate", u"投诉日期"},
+                          {"F_TSreason", u"投诉理由"},
+                          {"F_memo1", u"备注"}});
     ts.inputs = {in(u"投诉类型：", "cbbTStype", "TStype", "*"),
                  in(u"投 诉 人：", "edtTSname", "TSname", "*"),
                  in(u"被投诉驾驶员：", "cbbTSempname", "TSempname", "*"),
                  in(u"投诉日期：", "dtpTSdate", "TSdate", "*"),
-                 in(u"投诉理由：", "memTSreason", "TSreason", "M"), memo1()};
+                 in(u"投诉理由：", "memTSreason", "TSreason", "M"),
+                 memo1()};
     ts.checks = {notEmpty("cbbTStype", u"投诉类型不能为空！"),
                  notEmpty("edtTSname", u"当前投诉人不能为空！"),
                  notEmpty("cbbTSempname", u"当前被投诉驾驶员不能为空！")};
@@ -317,17 +362,24 @@ QList<RecordKind> makeKinds()
     ts.enterLists = {{QStringLiteral("cbbTSempname"), Employees}};
     kinds << ts;
 
-    RecordKind cc = kind(8, "cc", "T_CCrec", u"出车记录", u"出车", "F_CCdate", u"出车", u"出车记录");
+    RecordKind cc =
+        kind(8, "cc", "T_CCrec", u"出车记录", u"出车", "F_CCdate", u"出车", u"出车记录");
     cc.nextDateField = QStringLiteral("F_FHdate");
     cc.searches = {search(u"事由", "f_reason"), search(u"备注", "f_memo1")};
     cc.groups = {group(u"出车类型", "F_CCtype"), group(u"驾 驶 员", "F_JSempname"),
                  group(u"用车部门", "F_CCdept"), group(u"用 车 人", "F_YCempname")};
-    cc.columns = columns({{"F_CCtype", u"出车类型"}, {"F_JSempname", u"驾驶员"},
-                          {"F_CCdept", u"用车部门"}, {"F_YCempname", u"用车人"},
-                          {"F_reason", u"事由"},     {"F_CCdate", u"出车日期"},
-                          {"F_FHdate", u"返回日期"}, {"F_GLnum", u"公里数"},
-                          {"F_ZCprice", u"支出金额"}, {"F_YLnum", u"油量"},
-                          {"F_SRprice", u"收入金额"}, {"F_memo1", u"备注"}});
+    cc.columns = columns({{"F_CCtype", u"出车类型"},
+                          {"F_JSempname", u"驾驶员"},
+                          {"F_CCdept", u"用车部门"},
+                          {"F_YCempname", u"用车人"},
+                          {"F_reason", u"事由"},
+                          {"F_CCdate", u"出车日期"},
+                          {"F_FHdate", u"返回日期"},
+                          {"F_GLnum", u"公里数"},
+                          {"F_ZCprice", u"支出金额"},
+                          {"F_YLnum", u"油量"},
+                          {"F_SRprice", u"收入金额"},
+                          {"F_memo1", u"备注"}});
     cc.columnFormats = {contains("price", F::Amount), contains("num", F::Quantity)};
     cc.inputs = {in(u"出车类型：", "cbbCCtype", "CCtype", "*"),
                  in(u"驾 驶 员：", "cbbJSempname", "JSempname", "*"),
@@ -339,7 +391,8 @@ QList<RecordKind> makeKinds()
                  in(u"公 里 数：", "rceGLnum", "GLnum"),
                  in(u"支出金额：", "ceZCprice", "ZCprice"),
                  in(u"油    量：", "rceYLnum", "YLnum"),
-                 in(u"收入金额：", "ceSRprice", "SRprice"), memo1()};
+                 in(u"收入金额：", "ceSRprice", "SRprice"),
+                 memo1()};
     cc.checks = {notEmpty("cbbCCtype", u"出车类型不能为空！"),
                  notEmpty("cbbJSempname", u"当前驾驶员不能为空！"),
                  notEmpty("cbbYCempname", u"当前用车人不能为空！")};
@@ -355,13 +408,15 @@ QList<RecordKind> makeKinds()
                        {QStringLiteral("ceSRprice"), F::Amount}};
     kinds << cc;
 
-    RecordKind zc = kind(9, "fyzc", "T_ZCrec", u"费用支出记录", u"支出", "F_ZCdate", u"费用支出",
-                         u"费用支出");
+    RecordKind zc =
+        kind(9, "fyzc", "T_ZCrec", u"费用支出记录", u"支出", "F_ZCdate", u"费用支出", u"费用支出");
     zc.listCaption = QStringLiteral("车辆费用支出记录管理");
     zc.searches = {search(u"备    注", "f_memo1")};
     zc.groups = {group(u"支出类型", "F_ZCtype"), group(u"驾 驶 员", "F_JSempname")};
-    zc.columns = columns({{"F_ZCtype", u"支出类型"}, {"F_ZCdate", u"支出日期"},
-                          {"F_ZCprice", u"支出金额"}, {"F_JSempname", u"驾驶员"},
+    zc.columns = columns({{"F_ZCtype", u"支出类型"},
+                          {"F_ZCdate", u"支出日期"},
+                          {"F_ZCprice", u"支出金额"},
+                          {"F_JSempname", u"驾驶员"},
                           {"F_memo1", u"备注"}});
     zc.columnFormats = {equals("f_zcprice")};
     zc.inputs = {in(u"支出类型：", "cbbZCtype", "ZCtype", "*"),
@@ -376,13 +431,15 @@ QList<RecordKind> makeKinds()
     zc.inputFormats = {{QStringLiteral("ceZCprice"), F::Amount}};
     kinds << zc;
 
-    RecordKind sr = kind(10, "fysr", "T_SRrec", u"其他收入记录", u"收入", "F_SRdate", u"其他收入",
-                         u"其他收入");
+    RecordKind sr =
+        kind(10, "fysr", "T_SRrec", u"其他收入记录", u"收入", "F_SRdate", u"其他收入", u"其他收入");
     sr.listCaption = QStringLiteral("车辆其他收入管理");
     sr.searches = {search(u"备    注", "f_memo1")};
     sr.groups = {group(u"收入类型", "F_SRtype"), group(u"驾 驶 员", "F_JSempname")};
-    sr.columns = columns({{"F_SRtype", u"收入类型"}, {"F_SRdate", u"收入日期"},
-                          {"F_SRprice", u"收入金额"}, {"F_JSempname", u"驾驶员"},
+    sr.columns = columns({{"F_SRtype", u"收入类型"},
+                          {"F_SRdate", u"收入日期"},
+                          {"F_SRprice", u"收入金额"},
+                          {"F_JSempname", u"驾驶员"},
                           {"F_memo1", u"备注"}});
     sr.columnFormats = {equals("f_srprice")};
     sr.inputs = {in(u"收入类型：", "cbbSRtype", "SRtype", "*"),
@@ -397,16 +454,23 @@ QList<RecordKind> makeKinds()
     sr.inputFormats = {{QStringLiteral("ceSRprice"), F::Amount}};
     kinds << sr;
 
-    RecordKind yh = kind(11, "yh", "T_YHrec", u"油耗记录", u"加油", "F_JYdate", u"油耗", u"油耗记录");
+    RecordKind yh =
+        kind(11, "yh", "T_YHrec", u"油耗记录", u"加油", "F_JYdate", u"油耗", u"油耗记录");
     yh.searches = {search(u"备注", "f_memo1")};
     yh.groups = {group(u"油料类型", "F_YHtype", u"油耗类型"), group(u"驾 驶 员", "F_JSempname"),
                  group(u"加 油 站", "F_JYoffice")};
-    yh.columns = columns({{"F_YHtype", u"油料类型"},    {"F_JYdate", u"加油日期"},
-                          {"F_JSempname", u"驾驶员"},   {"F_beginLC", u"开始里程"},
-                          {"F_endLC", u"结束里程"},     {"F_shijiLC", u"实际里程"},
-                          {"F_YLnum", u"油量"},         {"F_DJprice", u"单价"},
-                          {"F_totalprice", u"金额"},    {"F_bglYouHao", u"百公里油耗"},
-                          {"F_mglprice", u"每公理金额"}, {"F_JYoffice", u"加油站"},
+    yh.columns = columns({{"F_YHtype", u"油料类型"},
+                          {"F_JYdate", u"加油日期"},
+                          {"F_JSempname", u"驾驶员"},
+                          {"F_beginLC", u"开始里程"},
+                          {"F_endLC", u"结束里程"},
+                          {"F_shijiLC", u"实际里程"},
+                          {"F_YLnum", u"油量"},
+                          {"F_DJprice", u"单价"},
+                          {"F_totalprice", u"金额"},
+                          {"F_bglYouHao", u"百公里油耗"},
+                          {"F_mglprice", u"每公理金额"},
+                          {"F_JYoffice", u"加油站"},
                           {"F_memo1", u"备注"}});
     yh.columnFormats = {contains("price", F::Price), contains("totalprice", F::Amount),
                         contains("num", F::Quantity), contains("bglyouhao", F::Quantity)};
@@ -421,7 +485,8 @@ QList<RecordKind> makeKinds()
                  in(u"金    额：", "ceTotalPrice", "totalPrice"),
                  in(u"百公里油耗", "rceBGLyouhao", "BGLyouhao"),
                  in(u"每公里金额", "ceMGLprice", "MGLprice"),
-                 in(u"加 油 站：", "cbbJYoffice", "JYoffice"), memo1()};
+                 in(u"加 油 站：", "cbbJYoffice", "JYoffice"),
+                 memo1()};
     yh.checks = {notEmpty("cbbJSempname", u"当前驾驶员不能为空！")};
     yh.codeLists = {{QStringLiteral("yhtype"), QStringLiteral("cbbYHtype")},
                     {QStringLiteral("jyoffice"), QStringLiteral("cbbJYoffice")}};

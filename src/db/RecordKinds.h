@@ -8,7 +8,17 @@
 // this table; nobody restates a kind's table, fields or captions.
 
 // What shows an editor input (the drop-downs are all editable: a typed value is kept).
-enum class RecordInputKind { Text, List, Date, OptionalDate, Number, Money, Memo, Picture, PictureName };
+enum class RecordInputKind {
+    Text,
+    List,
+    Date,
+    OptionalDate,
+    Number,
+    Money,
+    Memo,
+    Picture,
+    PictureName
+};
 
 struct RecordInput {
     QString label;   // "维修类型："
@@ -109,8 +119,14 @@ struct RecordKind {
     QList<RecordInputFormat> inputFormats;
 
     int command() const { return 300 + number; }
-    QString listClass() const { return QStringLiteral("TfrmCL") + word + QStringLiteral("InfoMan"); }
-    QString editorClass() const { return QStringLiteral("TfrmCL") + word + QStringLiteral("InfoEdit"); }
+    QString listClass() const
+    {
+        return QStringLiteral("TfrmCL") + word + QStringLiteral("InfoMan");
+    }
+    QString editorClass() const
+    {
+        return QStringLiteral("TfrmCL") + word + QStringLiteral("InfoEdit");
+    }
     QString layoutKey() const { return QStringLiteral("cl") + word + QStringLiteral("infoman"); }
     QString reportName() const { return QStringLiteral("frCL") + word + QStringLiteral("InfoMan"); }
     // The vehicle archive's page of this kind: its grid's layout and its delete question.

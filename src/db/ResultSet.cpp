@@ -232,8 +232,8 @@ void ResultSet::setTextUtf8(int row, int column, const char *utf8, int bytes)
             *out++ = valid ? char16_t(u) : char16_t(0xFFFD);
             in += 3;
         } else if ((c & 0xF8) == 0xF0 && continuation(3)) {
-            const char32_t u = ((c & 0x07) << 18) | ((in[1] & 0x3F) << 12) |
-                               ((in[2] & 0x3F) << 6) | (in[3] & 0x3F);
+            const char32_t u = ((c & 0x07) << 18) | ((in[1] & 0x3F) << 12) | ((in[2] & 0x3F) << 6) |
+                               (in[3] & 0x3F);
             if (u >= 0x10000 && u <= 0x10FFFF) {
                 *out++ = char16_t(0xD800 + ((u - 0x10000) >> 10));
                 *out++ = char16_t(0xDC00 + ((u - 0x10000) & 0x3FF));

@@ -27,7 +27,10 @@ struct SqlStatement {
     // Appends the clause and binds the values it names. A name bound already to another value
     // is a programming error (two clauses would fight over one parameter).
     SqlStatement &append(const QString &clause, const SqlParams &values = {});
-    SqlStatement &append(const SqlStatement &fragment) { return append(fragment.sql, fragment.params); }
+    SqlStatement &append(const SqlStatement &fragment)
+    {
+        return append(fragment.sql, fragment.params);
+    }
     // Binds one more value.
     SqlStatement &bind(const QString &name, const QVariant &value);
     // Appends "<head> like :<name> escape '\' " with the text bound as its pattern.

@@ -176,9 +176,8 @@ bool EditorDialog::save()
     const bool change = EditMode;
     qint64 id = change && m_source ? m_source->fieldValue(u"F_ID").toLongLong() : 0;
     const QVariantMap values = storedValues();
-    const SqlStatement statement = change
-                                       ? EditorStatements::update(m_table, m_fields, values, id)
-                                       : EditorStatements::insert(m_table, m_fields, values);
+    const SqlStatement statement = change ? EditorStatements::update(m_table, m_fields, values, id)
+                                          : EditorStatements::insert(m_table, m_fields, values);
     Db &db = dm().db();
     {
         Transaction transaction(db);

@@ -183,7 +183,8 @@ QVariant FieldInputs::stored(const QWidget *input, const EditorField &row)
     case FieldKind::Picture: {
         const auto *slot = static_cast<const PictureSlot *>(input);
         // An empty slot stores no data (null), as the field of a record without a picture.
-        return slot->hasPicture() ? QVariant(slot->bytes()) : QVariant(QMetaType(QMetaType::QByteArray));
+        return slot->hasPicture() ? QVariant(slot->bytes())
+                                  : QVariant(QMetaType(QMetaType::QByteArray));
     }
     case FieldKind::PictureName:
         return static_cast<const PictureSlot *>(input)->fileName();

@@ -10,7 +10,10 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     void reset(const QString &allRow, QStringList values, const QString &title);
-    QString value(int row) const { return row >= 0 && row < m_values.size() ? m_values.at(row) : QString(); }
+    QString value(int row) const
+    {
+        return row >= 0 && row < m_values.size() ? m_values.at(row) : QString();
+    }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;

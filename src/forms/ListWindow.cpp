@@ -32,8 +32,8 @@ bool editsText(const QKeySequence &key)
 }
 } // namespace
 
-ListWindow::ListWindow(const QString &objectName, const QString &caption,
-                       const QString &layoutKey, QWidget *parent)
+ListWindow::ListWindow(const QString &objectName, const QString &caption, const QString &layoutKey,
+                       QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(objectName);

@@ -70,6 +70,6 @@ void PictureSlot::showImage()
         return;
     }
     // Stretched over the slot, as the editors show their pictures.
-    setPixmap(QPixmap::fromImage(m_image.scaled(size(), Qt::IgnoreAspectRatio,
-                                                Qt::SmoothTransformation)));
+    setPixmap(QPixmap::fromImage(
+        m_image.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
 }

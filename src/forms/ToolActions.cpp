@@ -26,14 +26,14 @@ const ToolAction Next{QStringLiteral("tbNext"), QStringLiteral("后项"), QStyle
                       QKeySequence(Qt::Key_PageDown)};
 const ToolAction Last{QStringLiteral("tbLast"), QStringLiteral("末项"), QStyle::SP_MediaSkipForward,
                       QKeySequence(Qt::Key_End)};
-const ToolAction Print{QStringLiteral("tbPrint"), QStringLiteral("打印"),
-                       QStyle::SP_FileDialogListView, {}};
-const ToolAction Design{QStringLiteral("tbset"), QStringLiteral("设置"),
-                        QStyle::SP_FileDialogInfoView, {}};
-const ToolAction Export{QStringLiteral("tbExport"), QStringLiteral("导出"),
-                        QStyle::SP_DriveHDIcon, {}};
-const ToolAction Refresh{QStringLiteral("tbRefresh"), QStringLiteral("刷新"),
-                         QStyle::SP_BrowserReload, {}};
+const ToolAction Print{
+    QStringLiteral("tbPrint"), QStringLiteral("打印"), QStyle::SP_FileDialogListView, {}};
+const ToolAction Design{
+    QStringLiteral("tbset"), QStringLiteral("设置"), QStyle::SP_FileDialogInfoView, {}};
+const ToolAction Export{
+    QStringLiteral("tbExport"), QStringLiteral("导出"), QStyle::SP_DriveHDIcon, {}};
+const ToolAction Refresh{
+    QStringLiteral("tbRefresh"), QStringLiteral("刷新"), QStyle::SP_BrowserReload, {}};
 const ToolAction Exit{QStringLiteral("tbExit"), QStringLiteral("退出"),
                       QStyle::SP_DialogCloseButton, QKeySequence(Qt::Key_Escape)};
 const ToolAction Separator{};

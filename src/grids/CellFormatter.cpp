@@ -7,7 +7,6 @@
 
 namespace {
 
-
 bool isDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';

@@ -97,8 +97,8 @@ int GridLayoutRows::footerCode(GridColumn::Footer footer)
     return 0;
 }
 
-std::vector<SqlStatement>
-GridLayoutRows::saveStatements(const std::vector<GridColumn> &columns, const QString &key)
+std::vector<SqlStatement> GridLayoutRows::saveStatements(const std::vector<GridColumn> &columns,
+                                                         const QString &key)
 {
     static const QString sql = QStringLiteral(
         "update cfg_grid set F_caption = :caption,F_width = :width,F_readonly = :readonly,"

@@ -1,8 +1,8 @@
 #pragma once
-#include "db/SqlStatement.h"
 #include "GridColumn.h"
 #include "db/ResultSet.h"
 #include "db/SqlParams.h"
+#include "db/SqlStatement.h"
 
 #include <QString>
 #include <vector>
@@ -19,7 +19,8 @@ SqlParams loadParams(const QString &key);
 std::vector<GridColumn> columnsFromRows(const ResultSet &rows);
 
 // One update per column, in column order (F_order = position), of the lower-cased key's row.
-std::vector<SqlStatement> saveStatements(const std::vector<GridColumn> &columns, const QString &key);
+std::vector<SqlStatement> saveStatements(const std::vector<GridColumn> &columns,
+                                         const QString &key);
 
 // The stored alignment: 0 left, 1 centre, 2 anything else.
 int alignmentCode(Qt::Alignment alignment);

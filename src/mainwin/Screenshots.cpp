@@ -9,15 +9,15 @@
 #include "app/DataModule.h"
 #include "app/ScriptedPlatform.h"
 #include "app/Startup.h"
-#include "session/OperatorLoginWindow.h"
-#include "session/Session.h"
-#include "records/RecordEditor.h"
-#include "vehicles/VehicleEditor.h"
-#include "vehicles/VehiclePicker.h"
-#include "vehicles/ImageViewer.h"
-#include "vehicles/VehicleQueryDialog.h"
 #include "app/WindowPlacement.h"
 #include "db/DataSet.h"
+#include "records/RecordEditor.h"
+#include "session/OperatorLoginWindow.h"
+#include "session/Session.h"
+#include "vehicles/ImageViewer.h"
+#include "vehicles/VehicleEditor.h"
+#include "vehicles/VehiclePicker.h"
+#include "vehicles/VehicleQueryDialog.h"
 
 #include <QApplication>
 #include <QDir>

@@ -68,7 +68,6 @@ void connectFuelFigures(QWidget *editor)
         amount->setValue(FuelFigures::amount(quantity->value(), price->value()));
     });
     // 5. amount -> per km
-    QObject::connect(amount, &NumberEdit::valueChanged, editor, [=] {
-        setIf(perKm, FuelFigures::perKm(amount->value(), distance->value()));
-    });
+    QObject::connect(amount, &NumberEdit::valueChanged, editor,
+                     [=] { setIf(perKm, FuelFigures::perKm(amount->value(), distance->value())); });
 }

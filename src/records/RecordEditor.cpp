@@ -52,7 +52,6 @@ FieldKind fieldKind(RecordInputKind kind)
     return FieldKind::Text;
 }
 
-
 QLabel *asterisk(QWidget *parent)
 {
     auto *label = new QLabel(QStringLiteral("*"), parent);
@@ -70,7 +69,8 @@ const QStringList PictureTabs{QStringLiteral(" 图 片 一 "), QStringLiteral(" 
 
 RecordEditor::RecordEditor(const RecordKind &kind, QWidget *parent)
     : EditorDialog(kind.editorClass(), kind.table,
-                   {kind.recordTitle, QStringLiteral("增加") + kind.recordTitle + QStringLiteral("！"),
+                   {kind.recordTitle,
+                    QStringLiteral("增加") + kind.recordTitle + QStringLiteral("！"),
                     QStringLiteral("修改") + kind.recordTitle + QStringLiteral("！")},
                    parent),
       m_kind(kind)
@@ -83,12 +83,15 @@ RecordEditor::RecordEditor(const RecordKind &kind, QWidget *parent)
     sbSPcode->setFocusPolicy(Qt::NoFocus);
     connect(sbSPcode, &QToolButton::clicked, this, &RecordEditor::sbSPcodeClick);
 
-    QList<EditorField> fields{
-        {QStringLiteral("F_mainID"), QStringLiteral("mainID"), {}, FieldKind::Value, false,
-         [this] { return QVariant(VehicleId); },
-         [this](const QVariant &v) { VehicleId = v.toLongLong(); }},
-        {QStringLiteral("F_CPcode"), QStringLiteral("CPcode"), RecordKinds::PlateControl,
-         FieldKind::Text}};
+    QList<EditorField> fields{{QStringLiteral("F_mainID"),
+                               QStringLiteral("mainID"),
+                               {},
+                               FieldKind::Value,
+                               false,
+                               [this] { return QVariant(VehicleId); },
+                               [this](const QVariant &v) { VehicleId = v.toLongLong(); }},
+                              {QStringLiteral("F_CPcode"), QStringLiteral("CPcode"),
+                               RecordKinds::PlateControl, FieldKind::Text}};
     for (const RecordInput &row : kind.inputs) {
         fields.append({row.field(), row.param, row.control, fieldKind(row.kind)});
         if (!findChild<QWidget *>(row.control))

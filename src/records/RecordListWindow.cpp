@@ -27,10 +27,9 @@
 RecordListWindow::RecordListWindow(const RecordKind &kind, QWidget *parent)
     : ListWindow(kind.listClass(), kind.listCaption, kind.layoutKey(), parent), m_kind(kind)
 {
-    setTools({Tools::New, Tools::Edit, Tools::Delete, Tools::Separator, Tools::First,
-              Tools::Prior, Tools::Next, Tools::Last, Tools::Separator, Tools::Print,
-              Tools::Design, Tools::Export.named(QStringLiteral("ToolButton1")), Tools::Separator,
-              Tools::Exit});
+    setTools({Tools::New, Tools::Edit, Tools::Delete, Tools::Separator, Tools::First, Tools::Prior,
+              Tools::Next, Tools::Last, Tools::Separator, Tools::Print, Tools::Design,
+              Tools::Export.named(QStringLiteral("ToolButton1")), Tools::Separator, Tools::Exit});
     setReport(kind.reportName());
     setExportTitle(kind.exportTitle);
     setCountLabel(CountLabel);
@@ -189,8 +188,8 @@ void RecordListWindow::addReportMenus()
     const QString list = QStringLiteral("车辆事故记录列表");
     const QString table = QStringLiteral("车辆事故记录表格");
     const QString second = m_kind.reportName() + QLatin1Char('1');
-    const auto menuOn = [this](QAction *button, const QList<std::tuple<const char *, QString,
-                                                                       QString>> &items,
+    const auto menuOn = [this](QAction *button,
+                               const QList<std::tuple<const char *, QString, QString>> &items,
                                bool design) {
         auto *menu = new QMenu(this);
         for (const auto &[name, caption, report] : items) {

@@ -9,10 +9,11 @@ const QString DateFormat = QStringLiteral("yyyy-MM-dd");
 
 SqlStatement WorkLogQuery::select(const Filter &filter)
 {
-    SqlStatement s(QStringLiteral("select rowid as F_LogRowID, * from LogREC Where (F_operDate >= "
-                                  ":fromDate And F_operDate <= :toDate) "),
-                   {{QStringLiteral("fromDate"), filter.from.value_or(EarliestDate).toString(DateFormat)},
-                    {QStringLiteral("toDate"), filter.to.value_or(LatestDate).toString(DateFormat)}});
+    SqlStatement s(
+        QStringLiteral("select rowid as F_LogRowID, * from LogREC Where (F_operDate >= "
+                       ":fromDate And F_operDate <= :toDate) "),
+        {{QStringLiteral("fromDate"), filter.from.value_or(EarliestDate).toString(DateFormat)},
+         {QStringLiteral("toDate"), filter.to.value_or(LatestDate).toString(DateFormat)}});
     const QString who = filter.operatorText.trimmed();
     if (!who.isEmpty())
         s.appendLike(QStringLiteral("And F_empName"), QStringLiteral("empName"), who,

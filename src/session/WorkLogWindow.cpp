@@ -16,10 +16,10 @@
 
 namespace {
 
-const SqlStatement OperatorsSql(
-    QStringLiteral("select distinct F_empName from LogRec where F_EmpName <> '' "));
-const SqlStatement ActionsSql(
-    QStringLiteral("select distinct F_operType from LogRec where F_operType <> '' "));
+const SqlStatement
+    OperatorsSql(QStringLiteral("select distinct F_empName from LogRec where F_EmpName <> '' "));
+const SqlStatement
+    ActionsSql(QStringLiteral("select distinct F_operType from LogRec where F_operType <> '' "));
 
 DatePicker *uncheckedDateBox(QWidget *parent, const char *name)
 {
@@ -45,9 +45,9 @@ QComboBox *pickBox(QWidget *parent, const char *name, int width, const SqlStatem
 WorkLogWindow::WorkLogWindow(QWidget *parent)
     : ListWindow(QStringLiteral("TfrmRZlistGL"), Caption, LayoutKey, parent)
 {
-    setTools({Tools::Query, Tools::Clear, Tools::Separator, Tools::First, Tools::Prior,
-              Tools::Next, Tools::Last, Tools::Separator, Tools::Print, Tools::Export,
-              Tools::Separator, Tools::Exit});
+    setTools({Tools::Query, Tools::Clear, Tools::Separator, Tools::First, Tools::Prior, Tools::Next,
+              Tools::Last, Tools::Separator, Tools::Print, Tools::Export, Tools::Separator,
+              Tools::Exit});
     action(Tools::Clear.objectName)->setEnabled(false);
     action(Tools::Export.objectName)->setEnabled(false);
     setGridPrint(ListTitle);

@@ -1,9 +1,9 @@
 #include "ImageViewer.h"
 
 #include "ImageZoom.h"
-#include "app/PictureData.h"
 #include "PictureExport.h"
 #include "PicturePanel.h"
+#include "app/PictureData.h"
 
 #include "app/Messages.h"
 #include "app/Platform.h"

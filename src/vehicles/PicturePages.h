@@ -12,7 +12,7 @@ class PicturePages : public QWidget {
     Q_OBJECT
 public:
     struct Names {
-        QString tabs;        // the tab widget's objectName
+        QString tabs;         // the tab widget's objectName
         QStringList captions; // the three tabs' captions
         QString loadButton;
         QString clearButton;

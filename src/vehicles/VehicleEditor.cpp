@@ -96,13 +96,15 @@ QWidget *VehicleEditor::buildInputs()
     place(0, 0, QStringLiteral("车    牌："), QStringLiteral("edtCode"), asterisk(panel));
     place(1, 0, QStringLiteral("型    号："), QStringLiteral("edtXingHao"));
     place(2, 0, QStringLiteral("发 动 机："), QStringLiteral("edtFDJcode"));
-    place(3, 0, QStringLiteral("颜    色："), QStringLiteral("cbbYanSE"), pickButton(panel, "sbYanSE"));
+    place(3, 0, QStringLiteral("颜    色："), QStringLiteral("cbbYanSE"),
+          pickButton(panel, "sbYanSE"));
     place(4, 0, QStringLiteral("座    位："), QStringLiteral("edtZuoWei"));
     place(5, 0, QStringLiteral("生产时间："), QStringLiteral("dtpSCdate"));
     place(6, 0, QStringLiteral("驾 驶 员："), QStringLiteral("cbbJSempname"));
-    place(0, 1, QStringLiteral("品    牌："), QStringLiteral("cbbPinPai"), pickButton(panel, "sbPinPai"),
-          asterisk(panel));
-    place(1, 1, QStringLiteral("车辆类型："), QStringLiteral("cbbType"), pickButton(panel, "sbType"));
+    place(0, 1, QStringLiteral("品    牌："), QStringLiteral("cbbPinPai"),
+          pickButton(panel, "sbPinPai"), asterisk(panel));
+    place(1, 1, QStringLiteral("车辆类型："), QStringLiteral("cbbType"),
+          pickButton(panel, "sbType"));
     place(2, 1, QStringLiteral("底    盘："), QStringLiteral("edtDipan"));
     place(3, 1, QStringLiteral("载    重："), QStringLiteral("edtZaizhong"));
     place(4, 1, QStringLiteral("购买金额："), QStringLiteral("ceBuyPrice"));
@@ -120,13 +122,13 @@ QWidget *VehicleEditor::buildInputs()
 QWidget *VehicleEditor::buildPictures()
 {
     auto *panel = new QWidget(body());
-    m_pictures = new PicturePages(this,
-                                  {QStringLiteral("PageControl1"),
-                                   {QStringLiteral("图片一"), QStringLiteral("图片二"),
-                                    QStringLiteral("图片三")},
-                                   QStringLiteral("bbLoadImage"),
-                                   QStringLiteral("bbClearImage")},
-                                  panel);
+    m_pictures = new PicturePages(
+        this,
+        {QStringLiteral("PageControl1"),
+         {QStringLiteral("图片一"), QStringLiteral("图片二"), QStringLiteral("图片三")},
+         QStringLiteral("bbLoadImage"),
+         QStringLiteral("bbClearImage")},
+        panel);
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_pictures, 1);
@@ -162,11 +164,11 @@ QWidget *VehicleEditor::buildCustomFields()
 void VehicleEditor::setTabOrder()
 {
     static const char *order[] = {
-        "edtCode",     "cbbPinPai", "edtDipan",     "dtpSCdate",   "cbbYanSE",   "Memo1",
-        "cbUseFlag",   "edtXingHao", "cbbType",     "edtFDJcode",  "edtZaizhong", "edtZuoWei",
-        "ceBuyPrice",  "dtpBuyDate", "cbbJSempname", "cbbGSoffice", "PageControl1", "edtZF1",
-        "edtZF2",      "edtZF3",    "edtZF4",       "edtZF5",      "rceSZ1",     "rceSZ2",
-        "rceSZ3"};
+        "edtCode",     "cbbPinPai",    "edtDipan",   "dtpSCdate",  "cbbYanSE",
+        "Memo1",       "cbUseFlag",    "edtXingHao", "cbbType",    "edtFDJcode",
+        "edtZaizhong", "edtZuoWei",    "ceBuyPrice", "dtpBuyDate", "cbbJSempname",
+        "cbbGSoffice", "PageControl1", "edtZF1",     "edtZF2",     "edtZF3",
+        "edtZF4",      "edtZF5",       "rceSZ1",     "rceSZ2",     "rceSZ3"};
     QWidget *previous = nullptr;
     for (const char *name : order) {
         QWidget *next = findChild<QWidget *>(QString::fromLatin1(name));
@@ -209,9 +211,9 @@ bool VehicleEditor::plateIsFree() const
 {
     const QString plate =
         static_cast<QLineEdit *>(input(QStringLiteral("edtCode")))->text().trimmed();
-    const int found = dm().QueryInt(
-        SqlStatement(QStringLiteral("select F_ID from T_cars where F_Code = :code"),
-                     {{QStringLiteral("code"), plate}}));
+    const int found =
+        dm().QueryInt(SqlStatement(QStringLiteral("select F_ID from T_cars where F_Code = :code"),
+                                   {{QStringLiteral("code"), plate}}));
     if (found == 0)
         return true;
     return EditMode && source() && source()->fieldValue(u"F_ID").toLongLong() == found;

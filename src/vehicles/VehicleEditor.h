@@ -13,8 +13,7 @@ class VehicleEditor : public EditorDialog {
 public:
     static inline const QString Title = QStringLiteral("车辆信息档案");
     static inline const QString EmptyPlateMessage = QStringLiteral("当前车牌号不能为空！");
-    static inline const QString DuplicatePlateMessage =
-        QStringLiteral("车牌号重复，请检查输入！");
+    static inline const QString DuplicatePlateMessage = QStringLiteral("车牌号重复，请检查输入！");
 
     explicit VehicleEditor(QWidget *parent = nullptr);
 

@@ -110,8 +110,8 @@ void VehiclePicker::firstShow()
 
 void VehiclePicker::refresh()
 {
-    openRows(statement(edtCode->text(), edtXingHao->text(), edtFDJcode->text(),
-                       groupPanel()->filter()));
+    openRows(
+        statement(edtCode->text(), edtXingHao->text(), edtFDJcode->text(), groupPanel()->filter()));
 }
 
 std::optional<VehiclePicker::Picked> VehiclePicker::PickVehicle()

@@ -28,8 +28,8 @@ public:
     std::optional<Picked> PickVehicle();
 
     // The picker's statement for the quick filter texts and the group filter.
-    static SqlStatement statement(const QString &plate, const QString &model,
-                                  const QString &engine, const SqlStatement &group);
+    static SqlStatement statement(const QString &plate, const QString &model, const QString &engine,
+                                  const SqlStatement &group);
 
     void refresh();
     void BitBtn4Click(); // 新增车辆

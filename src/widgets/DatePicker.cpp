@@ -1,7 +1,7 @@
 #include "DatePicker.h"
 
-#include "db/NoDate.h"
 #include "app/Platform.h"
+#include "db/NoDate.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>

@@ -4,8 +4,8 @@
 #include "app/Messages.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QCompleter>
+#include <QEvent>
 #include <QListView>
 #include <QSignalBlocker>
 

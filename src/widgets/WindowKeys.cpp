@@ -5,11 +5,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTextEdit>
-#include <QKeyEvent>
 #include <QPointer>
+#include <QTextEdit>
 
 WindowKeys::WindowKeys(QWidget *window) : KeyPreview(window) {}
 

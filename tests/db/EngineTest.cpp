@@ -145,14 +145,13 @@ private slots:
     {
         QTest::addColumn<QString>("literal"); // an SQL expression giving a text
         QTest::addColumn<QString>("text");
-        QTest::newRow("ascii and controls") << "'a' || char(9) || char(1) || 'b'"
-                                            << QStringLiteral("a\t") + QChar(1) + u'b';
+        QTest::newRow("ascii and controls")
+            << "'a' || char(9) || char(1) || 'b'" << QStringLiteral("a\t") + QChar(1) + u'b';
         QTest::newRow("two and three bytes") << "'é李'" << QStringLiteral("é李");
         QTest::newRow("four bytes") << "'😀x𠀀'" << QStringLiteral("😀x𠀀");
         QTest::newRow("empty") << "''" << QString();
         // Bytes that are no UTF-8 (a blob cast to text) read as replacement characters.
-        QTest::newRow("malformed") << "cast(x'ff41c3' as text)"
-                                   << QStringLiteral("\uFFFDA\uFFFD");
+        QTest::newRow("malformed") << "cast(x'ff41c3' as text)" << QStringLiteral("\uFFFDA\uFFFD");
         QTest::newRow("encoded surrogate") << "cast(x'eda080' as text)" << QStringLiteral("\uFFFD");
     }
 

@@ -1,7 +1,7 @@
+#include "db/SqlStatement.h"
 #include "app/DataModule.h"
 #include "app/Globals.h"
 #include "app/UnitFilter.h"
-#include "db/SqlStatement.h"
 #include "support/TestData.h"
 #include "support/TestEnvironment.h"
 #include "support/TestMain.h"

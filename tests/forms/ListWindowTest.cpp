@@ -1,7 +1,7 @@
+#include "forms/ListWindow.h"
 #include "app/DataModule.h"
 #include "app/WindowPlacement.h"
 #include "forms/GroupPanel.h"
-#include "forms/ListWindow.h"
 #include "grids/DataGrid.h"
 #include "support/TestData.h"
 #include "support/TestEnvironment.h"
@@ -33,8 +33,7 @@ public:
                            SqlStatement(QStringLiteral("select distinct F_GSoffice as F_name from "
                                                        "T_cars order by F_GSoffice")),
                            QStringLiteral("F_GSoffice")}});
-        connect(action(Tools::Delete.objectName), &QAction::triggered, this,
-                [this] { ++deletes; });
+        connect(action(Tools::Delete.objectName), &QAction::triggered, this, [this] { ++deletes; });
     }
     void refresh()
     {
@@ -83,10 +82,12 @@ void ListWindowTest::groupPanelNarrowsByABoundValue()
     QCOMPARE(list.countPanel()->text(), QStringLiteral("记录数：3"));
 
     // The unit with a quote matches as it is, and only itself.
-    const int quoted = int(groups->list()->model()->match(groups->list()->model()->index(0, 1),
-                                                          Qt::DisplayRole, orvtest::QuotedUnit)
-                               .value(0)
-                               .row());
+    const int quoted =
+        int(groups->list()
+                ->model()
+                ->match(groups->list()->model()->index(0, 1), Qt::DisplayRole, orvtest::QuotedUnit)
+                .value(0)
+                .row());
     groups->chooseRow(quoted);
     QCOMPARE(list.plates(), QStringList{"浙A1"});
     groups->chooseRow(0);

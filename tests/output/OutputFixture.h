@@ -22,9 +22,8 @@ inline std::vector<Repair> sampleRepairs()
     return {
         {QStringLiteral("粤A12345"), QStringLiteral("2009-03-01"), 1234.5, QStringLiteral("换机油"),
          QStringLiteral("2"), QStringLiteral("保养"), QStringLiteral("1900-08-14")},
-        {QStringLiteral("0012"), QStringLiteral("1900-08-14"), -5.25,
-         QStringLiteral("a<b & \"c\""), QStringLiteral("0.5"), QStringLiteral("大修"),
-         QStringLiteral("轮胎")},
+        {QStringLiteral("0012"), QStringLiteral("1900-08-14"), -5.25, QStringLiteral("a<b & \"c\""),
+         QStringLiteral("0.5"), QStringLiteral("大修"), QStringLiteral("轮胎")},
     };
 }
 

@@ -21,10 +21,10 @@ namespace {
 
 QVariant storedValue(const RecordKind &kind, qint64 id, const QString &field)
 {
-    const QueryResult r = dm().db().query(QStringLiteral("select ") + field +
-                                              QStringLiteral(" from ") + kind.table +
-                                              QStringLiteral(" where F_ID = :id"),
-                                          {{QStringLiteral("id"), id}});
+    const QueryResult r =
+        dm().db().query(QStringLiteral("select ") + field + QStringLiteral(" from ") + kind.table +
+                            QStringLiteral(" where F_ID = :id"),
+                        {{QStringLiteral("id"), id}});
     return r.ok && r.rows.rowCount() ? r.rows.value(0, 0) : QVariant();
 }
 
@@ -226,11 +226,13 @@ void RecordEditorTest::refusedSaveKeepsEveryInput()
 void RecordEditorTest::pickedVehicleSetsTheVehicle()
 {
     KindFixture f(QStringLiteral("wx"));
-    const qint64 vehicle = dm().QueryInt(QStringLiteral("select F_ID from T_cars where F_code = '浙A3'"));
+    const qint64 vehicle =
+        dm().QueryInt(QStringLiteral("select F_ID from T_cars where F_code = '浙A3'"));
     f.open();
     QVERIFY(f.inEditor(false, [&](RecordEditor &e) {
         orvtest::whenModalNamed(QStringLiteral("TDLGcarXZ"), [&](QWidget *picker) {
-            picker->findChild<QLineEdit *>(QStringLiteral("edtCode"))->setText(QStringLiteral("A3"));
+            picker->findChild<QLineEdit *>(QStringLiteral("edtCode"))
+                ->setText(QStringLiteral("A3"));
             picker->findChild<QPushButton *>(QStringLiteral("BitBtn1"))->click();
         });
         e.findChild<QToolButton *>(QStringLiteral("sbSPcode"))->click();
@@ -275,10 +277,14 @@ void RecordEditorTest::fuelFiguresKeepStoredValuesAndTypedAmounts()
     KindFixture f(QStringLiteral("yh"));
     // Stored figures that the rules would not give: loading shows them as stored.
     const qint64 id = f.add(QStringLiteral("浙A1"), day(3, 3),
-                            {{QStringLiteral("F_beginLC"), 100}, {QStringLiteral("F_endLC"), 300},
-                             {QStringLiteral("F_shijiLC"), 200}, {QStringLiteral("F_YLnum"), 20},
-                             {QStringLiteral("F_DJprice"), 5}, {QStringLiteral("F_totalPrice"), 99},
-                             {QStringLiteral("F_BGLyouhao"), 7}, {QStringLiteral("F_MGLprice"), 3},
+                            {{QStringLiteral("F_beginLC"), 100},
+                             {QStringLiteral("F_endLC"), 300},
+                             {QStringLiteral("F_shijiLC"), 200},
+                             {QStringLiteral("F_YLnum"), 20},
+                             {QStringLiteral("F_DJprice"), 5},
+                             {QStringLiteral("F_totalPrice"), 99},
+                             {QStringLiteral("F_BGLyouhao"), 7},
+                             {QStringLiteral("F_MGLprice"), 3},
                              {QStringLiteral("F_JSempname"), QStringLiteral("王")}});
     f.open();
     QVERIFY(f.inEditor(true, [&](RecordEditor &e) {
@@ -299,8 +305,8 @@ void RecordEditorTest::accidentPicturesKeepTheirBytes()
 {
     KindFixture f(QStringLiteral("sg"));
     QTemporaryDir dir;
-    const QByteArray gif = QByteArray::fromBase64(
-        "R0lGODlhAQABAIAAAP///wAAACH5BAEAAAAALAAAAAABAAEAAAICRAEAOw==");
+    const QByteArray gif =
+        QByteArray::fromBase64("R0lGODlhAQABAIAAAP///wAAACH5BAEAAAAALAAAAAABAAEAAAICRAEAOw==");
     QFile file(dir.filePath(QStringLiteral("scene.GIF")));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(gif);

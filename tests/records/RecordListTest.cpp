@@ -2,8 +2,8 @@
 
 #include "app/Globals.h"
 #include "forms/GroupPanel.h"
-#include "output/PrintPreviewDialog.h"
 #include "grids/DataGrid.h"
+#include "output/PrintPreviewDialog.h"
 #include "support/TestMain.h"
 #include "support/program/ProgramFixture.h"
 #include "widgets/DatePicker.h"
@@ -63,8 +63,8 @@ void RecordListTest::searchAndGroupsMatchTypedValuesExactly()
     const QString grouped = f.kind.groups.first().field;
     const QString odd = QStringLiteral("O'N%_#--");
     f.add(QStringLiteral("浙A1"), day(3, 2), {{searched, odd}, {grouped, odd}});
-    f.add(QStringLiteral("浙A2"), day(3, 3), {{searched, QStringLiteral("ON")},
-                                              {grouped, QStringLiteral("ON")}});
+    f.add(QStringLiteral("浙A2"), day(3, 3),
+          {{searched, QStringLiteral("ON")}, {grouped, QStringLiteral("ON")}});
     f.add(QStringLiteral("浙A3"), day(3, 4)); // the searched field empty (null)
     RecordListWindow &list = f.open();
     QCOMPARE(f.plates().size(), 3);

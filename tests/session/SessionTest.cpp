@@ -4,8 +4,8 @@
 #include "app/IniFile.h"
 #include "session/OfficeFilters.h"
 #include "session/SessionView.h"
-#include "support/TestData.h"
 #include "support/OperatorFixture.h"
+#include "support/TestData.h"
 #include "support/TestEnvironment.h"
 #include "support/TestMain.h"
 

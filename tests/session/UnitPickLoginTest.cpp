@@ -2,9 +2,9 @@
 #include "app/Globals.h"
 #include "codes/UnitPickDialog.h"
 #include "session/Session.h"
-#include "support/TestData.h"
 #include "support/ModalHelper.h"
 #include "support/OperatorFixture.h"
+#include "support/TestData.h"
 #include "support/TestEnvironment.h"
 #include "support/TestMain.h"
 

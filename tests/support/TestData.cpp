@@ -15,11 +15,10 @@ qint64 orvtest::addRow(const QString &table, const SqlParams &fields)
         params << QStringLiteral(":v%1").arg(n);
         values.insert(QStringLiteral("v%1").arg(n), it.value());
     }
-    const DbResult done = dm().db().exec(QStringLiteral("insert into ") + table + QLatin1Char('(') +
-                                             columns.join(QLatin1Char(',')) +
-                                             QStringLiteral(") values(") +
-                                             params.join(QLatin1Char(',')) + QLatin1Char(')'),
-                                         values);
+    const DbResult done = dm().db().exec(
+        QStringLiteral("insert into ") + table + QLatin1Char('(') + columns.join(QLatin1Char(',')) +
+            QStringLiteral(") values(") + params.join(QLatin1Char(',')) + QLatin1Char(')'),
+        values);
     return done.ok ? done.lastInsertId : 0;
 }
 

@@ -10,7 +10,7 @@ namespace orvtest {
 
 struct Vehicle {
     QString plate;
-    QString unit;  // F_GSoffice
+    QString unit; // F_GSoffice
     bool outOfService = false;
     QString brand; // F_pinPai
     QString type;

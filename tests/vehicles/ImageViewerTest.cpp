@@ -1,10 +1,10 @@
 #include "PictureFiles.h"
 
+#include "app/PictureData.h"
 #include "support/ModalHelper.h"
 #include "support/TestEnvironment.h"
 #include "support/TestMain.h"
 #include "vehicles/ImageViewer.h"
-#include "app/PictureData.h"
 #include "vehicles/PictureExport.h"
 
 #include <QAction>

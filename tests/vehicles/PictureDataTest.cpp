@@ -1,7 +1,7 @@
 #include "PictureFiles.h"
 
-#include "support/TestMain.h"
 #include "app/PictureData.h"
+#include "support/TestMain.h"
 #include "vehicles/PictureExport.h"
 
 #include <QTemporaryDir>

@@ -1,4 +1,6 @@
+#include "vehicles/VehicleEditor.h"
 #include "app/DataModule.h"
+#include "app/Globals.h"
 #include "app/PictureData.h"
 #include "db/DataSet.h"
 #include "forms/PictureSlot.h"
@@ -8,8 +10,6 @@
 #include "support/TestEnvironment.h"
 #include "support/TestMain.h"
 #include "support/program/ProgramFixture.h"
-#include "app/Globals.h"
-#include "vehicles/VehicleEditor.h"
 #include "vehicles/VehiclePicker.h"
 #include "widgets/DatePicker.h"
 
@@ -32,8 +32,8 @@ namespace {
 const QString AllVehicles = QStringLiteral("select * from T_cars order by F_code");
 
 // A 1x1 GIF: the program shows GIFs, but Qt cannot write one.
-const QByteArray TinyGif = QByteArray::fromBase64(
-    "R0lGODlhAQABAIAAAP///wAAACH5BAEAAAAALAAAAAABAAEAAAICRAEAOw==");
+const QByteArray TinyGif =
+    QByteArray::fromBase64("R0lGODlhAQABAIAAAP///wAAACH5BAEAAAAALAAAAAABAAEAAAICRAEAOw==");
 
 QByteArray encoded(const char *format, QColor colour)
 {
@@ -61,9 +61,9 @@ template <typename T> T *child(QWidget *window, const char *name)
 
 QVariant stored(const QString &field, const QString &plate)
 {
-    const QueryResult r = dm().db().query(
-        QStringLiteral("select ") + field + QStringLiteral(" from T_cars where F_code = :p"),
-        {{QStringLiteral("p"), plate}});
+    const QueryResult r = dm().db().query(QStringLiteral("select ") + field +
+                                              QStringLiteral(" from T_cars where F_code = :p"),
+                                          {{QStringLiteral("p"), plate}});
     return r.ok && r.rows.rowCount() > 0 ? r.rows.value(0, 0) : QVariant();
 }
 
@@ -80,10 +80,12 @@ struct EditorOverList {
     void FillCodes()
     {
         for (const char *brand : {"解放", "东风"})
-            orvtest::addRow(QStringLiteral("t_code"), {{QStringLiteral("F_type"), QStringLiteral("pinpai")},
-                                                      {QStringLiteral("F_name"), QString::fromUtf8(brand)}});
-        orvtest::addRow(QStringLiteral("t_code"), {{QStringLiteral("F_type"), QStringLiteral("gsoffice")},
-                                                  {QStringLiteral("F_name"), orvtest::PlainUnit}});
+            orvtest::addRow(QStringLiteral("t_code"),
+                            {{QStringLiteral("F_type"), QStringLiteral("pinpai")},
+                             {QStringLiteral("F_name"), QString::fromUtf8(brand)}});
+        orvtest::addRow(QStringLiteral("t_code"),
+                        {{QStringLiteral("F_type"), QStringLiteral("gsoffice")},
+                         {QStringLiteral("F_name"), orvtest::PlainUnit}});
     }
     void reopen() { QVERIFY(dm().OpenQuery(AllVehicles, list)); }
 
@@ -172,9 +174,8 @@ void VehicleEditorTest::uncheckedDatesAreStoredAsNoDate()
              QStringLiteral("1900-08-14"));
     QCOMPARE(stored(QStringLiteral("F_RQ2"), QStringLiteral("浙B1")).toString(),
              QStringLiteral("1900-08-14"));
-    f.edit(true, [&](VehicleEditor &e) {
-        QVERIFY(!child<DatePicker>(&e, "dtpSCdate")->isChecked());
-    });
+    f.edit(true,
+           [&](VehicleEditor &e) { QVERIFY(!child<DatePicker>(&e, "dtpSCdate")->isChecked()); });
 
     dm().ExecSql(QStringLiteral("update T_cars set F_SCdate = '1901-08-14'"));
     f.edit(true, [&](VehicleEditor &e) {
@@ -326,8 +327,7 @@ void VehicleEditorTest::refusedSaveKeepsEveryInput()
         child<QPlainTextEdit>(&e, "Memo1")->setPlainText(QStringLiteral("第一行\n第二行"));
         e.okButton()->click();
         QVERIFY(e.isVisible());
-        QCOMPARE(f.env.platform().lastText(),
-                 QStringLiteral("保存失败，请检测数据库连接！"));
+        QCOMPARE(f.env.platform().lastText(), QStringLiteral("保存失败，请检测数据库连接！"));
         QCOMPARE(child<QLineEdit>(&e, "edtCode")->text(), QStringLiteral("浙F1"));
         QCOMPARE(child<QPlainTextEdit>(&e, "Memo1")->toPlainText(),
                  QStringLiteral("第一行\n第二行"));
@@ -344,14 +344,17 @@ void VehicleEditorTest::refusedSaveKeepsEveryInput()
 void VehicleEditorTest::storedValuesMissingFromThePickListsSurviveASave()
 {
     EditorOverList f;
-    orvtest::addVehicle({QStringLiteral("浙G1"), QStringLiteral("已撤销车队"), false,
-                         QStringLiteral("停产品牌"), {}, QStringLiteral("离职司机")});
-    orvtest::addVehicle({QStringLiteral("浙G2"), orvtest::PlainUnit, false,
-                         QStringLiteral("解放"), {}, {}});
+    orvtest::addVehicle({QStringLiteral("浙G1"),
+                         QStringLiteral("已撤销车队"),
+                         false,
+                         QStringLiteral("停产品牌"),
+                         {},
+                         QStringLiteral("离职司机")});
+    orvtest::addVehicle(
+        {QStringLiteral("浙G2"), orvtest::PlainUnit, false, QStringLiteral("解放"), {}, {}});
     f.edit(true, [&](VehicleEditor &e) {
         QCOMPARE(child<QComboBox>(&e, "cbbPinPai")->currentText(), QStringLiteral("停产品牌"));
-        QCOMPARE(child<QComboBox>(&e, "cbbGSoffice")->currentText(),
-                 QStringLiteral("已撤销车队"));
+        QCOMPARE(child<QComboBox>(&e, "cbbGSoffice")->currentText(), QStringLiteral("已撤销车队"));
         child<QToolButton>(&e, "nbNext")->click();
         // The next vehicle shows its own values, not the previous one's.
         QCOMPARE(child<QComboBox>(&e, "cbbPinPai")->currentText(), QStringLiteral("解放"));

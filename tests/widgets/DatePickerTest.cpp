@@ -2,9 +2,9 @@
 // a shown one, and how the operator sets a date.
 #include "widgets/DatePicker.h"
 #include "app/ScriptedPlatform.h"
+#include "db/NoDate.h"
 #include "support/TestMain.h"
 #include "widgets/DateRangeCaption.h"
-#include "db/NoDate.h"
 
 #include <QCheckBox>
 #include <QSignalSpy>
