@@ -47,6 +47,7 @@ private:
             else
                 nodes.push_back({Node::Text, value});
         };
+        int nested = 0; // row blocks opened inside this one
         while (pos < source.size()) {
             const qsizetype open = source.indexOf(QLatin1String("{{"), pos);
             const qsizetype close = open < 0 ? -1 : source.indexOf(QLatin1String("}}"), open + 2);
@@ -60,11 +61,19 @@ private:
             const QString tag = source.mid(open + 2, close - open - 2).trimmed();
 
             if (tag.compare(QLatin1String("#rows"), Qt::CaseInsensitive) == 0) {
+                // Row blocks do not nest: one inside a block is part of its row. Repeating it
+                // for every row would repeat the row rows^depth times.
+                if (inRows) {
+                    ++nested;
+                    continue;
+                }
                 Node rows{Node::Rows};
                 rows.children = parse(source, pos, true, depth);
                 nodes.push_back(std::move(rows));
             } else if (tag.compare(QLatin1String("/rows"), Qt::CaseInsensitive) == 0) {
-                if (inRows)
+                if (inRows && nested > 0)
+                    --nested;
+                else if (inRows)
                     return nodes;
                 // A stray end of block is dropped.
             } else if (tag.startsWith(u'>')) {

@@ -11,7 +11,8 @@
 //   {{title}}                 the text of the template's <title>
 //   {{PrintDate}}             today as "yyyy年MM月dd日"
 //   {{CompanyName}} {{RowCount}}
-//   {{#rows}} ... {{/rows}}   repeated for every row of the data set, in its order
+//   {{#rows}} ... {{/rows}}   repeated for every row of the data set, in its order (a block
+//                             inside a block is part of the row: blocks do not nest)
 //   {{F_field}}               a field: in a row block of that row, elsewhere of the current row;
 //                             in the column's display format when the report has grid columns
 //   {{F_field|￥,0.00}}        a field in the display format given

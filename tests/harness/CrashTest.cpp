@@ -2,10 +2,9 @@
 // path in turn. After each kill the file opens with its key, passes the integrity check, holds
 // every save the copy reported done, and no save is torn. 20 kills here; ORV_CRASH_KILLS=200 for
 // the full run.
+#include "ProgramCopy.h"
 #include "SavePaths.h"
 #include "SaveRun.h"
-#include "app/DataModule.h"
-#include "app/ScriptedPlatform.h"
 #include "support/TestEnvironment.h"
 #include "support/TestMain.h"
 
@@ -25,32 +24,16 @@ int saveLoop(const QStringList &args)
 {
     if (args.size() != 4)
         return 2;
-    ScriptedPlatform platform; // a message box would wait for nobody
-    DataModule dm;
-    QString error;
-    if (!dm.connectTo(args[0], &error)) {
-        harness::report(QStringLiteral("failed -1 connect 0 ") + error);
+    harness::ProgramCopy copy(args[0]);
+    if (!copy.connected())
         return 1;
-    }
-    harness::SaveContext context{&dm, args[1], args[2]};
+    harness::SaveContext context{&copy.dm(), args[1], args[2]};
     const auto &paths = harness::savePaths();
     const QDeadlineTimer stop(60000);
     harness::report(QStringLiteral("ready"));
     for (int n = args[3].toInt(); !stop.hasExpired(); ++n) {
         const harness::SavePath &path = paths[size_t(n) % paths.size()];
-        QElapsedTimer took;
-        took.start();
-        if (path.save(context, n, &error))
-            harness::report(QStringLiteral("done %1 %2 %3")
-                                .arg(n)
-                                .arg(took.elapsed())
-                                .arg(QLatin1String(path.name)));
-        else
-            harness::report(QStringLiteral("failed %1 %2 %3 %4")
-                                .arg(n)
-                                .arg(QLatin1String(path.name))
-                                .arg(took.elapsed())
-                                .arg(error));
+        harness::saveAndReport(path, context, n);
     }
     return 0;
 }
@@ -67,27 +50,6 @@ int killCount()
 
 class CrashTest : public QObject {
     Q_OBJECT
-
-    // The first of the saves that the file does not hold whole; a path that sees only its
-    // latest saves is checked for those.
-    static QString lost(Db &db, const harness::SaveContext &context,
-                        const QMap<int, QString> &saves, qint64 *checks)
-    {
-        QMap<QString, int> seen;
-        const QList<int> numbers = saves.keys();
-        for (auto n = numbers.crbegin(); n != numbers.crend(); ++n) {
-            const QString name = saves.value(*n);
-            const harness::SavePath *path = harness::savePath(name);
-            if (!path)
-                return QStringLiteral("no save path %1").arg(name);
-            if (path->latestSeen > 0 && seen[name]++ >= path->latestSeen)
-                continue;
-            ++*checks;
-            if (path->presence(db, context, *n) != harness::Presence::Whole)
-                return QStringLiteral("save %1 (%2) is lost").arg(*n).arg(name);
-        }
-        return {};
-    }
 
 private slots:
     void everyReportedSaveSurvivesAKill()
@@ -141,7 +103,7 @@ private slots:
             for (auto it = done.cbegin(); it != done.cend(); ++it)
                 if (harness::savePath(it.value())->latestSeen > 0)
                     reported.insert(it.key(), it.value());
-            const QString missing = lost(db, context, reported, &checks);
+            const QString missing = harness::firstLost(db, context, reported, &checks);
             QVERIFY2(missing.isEmpty(),
                      qPrintable(
                          QStringLiteral("kill %1 (seed %2): %3").arg(kill).arg(seed).arg(missing)));
@@ -159,7 +121,7 @@ private slots:
         Db db;
         QVERIFY(db.open(env.databasePath()));
         QVERIFY(harness::indexForChecks(db));
-        const QString missing = lost(db, context, done, &checks);
+        const QString missing = harness::firstLost(db, context, done, &checks);
         QVERIFY2(missing.isEmpty(), qPrintable(missing));
         qInfo("%d kills, %lld saves reported done, %lld checks of saves", kills,
               qlonglong(done.size()), checks);

@@ -167,9 +167,28 @@ const std::vector<SavePath> &savePaths()
         {"work log entry", saveLogEntry, logEntryPresent},
         {"work log clearing", clearLogEntries, logEntriesCleared},
         {"automatic backup", saveBackup, backupPresent, 2},
-        {"compaction", compact, nothingToSee},
+        {"compaction", compact, nothingToSee, 0, true},
     };
     return all;
+}
+
+QString firstLost(Db &db, const SaveContext &context, const QMap<int, QString> &saves,
+                  qint64 *checks)
+{
+    QMap<QString, int> seen;
+    const QList<int> numbers = saves.keys();
+    for (auto n = numbers.crbegin(); n != numbers.crend(); ++n) {
+        const QString name = saves.value(*n);
+        const SavePath *path = savePath(name);
+        if (!path)
+            return QStringLiteral("no save path %1").arg(name);
+        if (path->latestSeen > 0 && seen[name]++ >= path->latestSeen)
+            continue;
+        ++*checks;
+        if (path->presence(db, context, *n) != Presence::Whole)
+            return QStringLiteral("save %1 (%2) of %3 is lost").arg(*n).arg(name, context.tag);
+    }
+    return {};
 }
 
 bool indexForChecks(Db &db)

@@ -1,5 +1,8 @@
 #include "SaveRun.h"
 
+#include "SavePaths.h"
+
+#include <QElapsedTimer>
 #include <cstdio>
 
 namespace harness {
@@ -9,6 +12,24 @@ void report(const QString &line)
     const QByteArray bytes = line.toUtf8() + '\n';
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
     std::fflush(stdout);
+}
+
+void saveAndReport(const SavePath &path, SaveContext &context, int n)
+{
+    QElapsedTimer took;
+    took.start();
+    QString error;
+    if (path.save(context, n, &error))
+        report(QStringLiteral("done %1 %2 %3")
+                   .arg(n)
+                   .arg(took.elapsed())
+                   .arg(QLatin1String(path.name)));
+    else
+        report(QStringLiteral("failed %1 %2 %3 %4")
+                   .arg(n)
+                   .arg(QLatin1String(path.name))
+                   .arg(took.elapsed())
+                   .arg(error));
 }
 
 void SaveReports::read(const QByteArray &output)

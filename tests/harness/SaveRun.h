@@ -13,8 +13,13 @@
 
 namespace harness {
 
+struct SaveContext;
+struct SavePath;
+
 // Writes one report line and flushes it, so that a kill right after loses nothing reported.
 void report(const QString &line);
+// Makes save n through the path and reports it done (after its commit returned) or failed.
+void saveAndReport(const SavePath &path, SaveContext &context, int n);
 
 struct SaveReports {
     bool ready = false;

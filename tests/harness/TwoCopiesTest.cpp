@@ -1,12 +1,12 @@
-// Two copies of the program on one file, saving codes and log entries as fast as they can while
-// each reads what the other saved. Every save a copy reports done is in the file, a copy never
-// sees half of the other's save, and no save fails: "database is locked" must not reach the
-// operator while the busy timeout has not run out, nor may a copy wait long for the other.
-// 3 seconds here; ORV_TWO_COPIES_SECONDS for longer.
+// Two copies of the program on one file, saving through every save path that allows another copy
+// (codes, log entries, clearing, backups) as fast as they can while each reads what the other
+// saved. Every save a copy reports done is in the file, a copy never sees half of the other's
+// save, and no save fails: "database is locked" must not reach the operator while the busy
+// timeout has not run out, nor may a copy wait long for the other. 3 seconds here;
+// ORV_TWO_COPIES_SECONDS for longer.
+#include "ProgramCopy.h"
 #include "SavePaths.h"
 #include "SaveRun.h"
-#include "app/DataModule.h"
-#include "app/ScriptedPlatform.h"
 #include "support/TestEnvironment.h"
 #include "support/TestMain.h"
 
@@ -14,12 +14,20 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTest>
-#include <iterator>
 
 namespace {
 
 constexpr int DefaultSeconds = 3;
-const char *const SavesOfTwoCopies[] = {"code batch", "work log entry"};
+
+// The save paths that two copies can run at once.
+std::vector<const harness::SavePath *> sharedSavePaths()
+{
+    std::vector<const harness::SavePath *> paths;
+    for (const harness::SavePath &path : harness::savePaths())
+        if (!path.needsFileAlone)
+            paths.push_back(&path);
+    return paths;
+}
 
 // What one copy can see of the other's saves: the code batches it finds and whether each is
 // whole, and the other's log entries.
@@ -32,7 +40,7 @@ struct Seen {
 Seen readOthersWork(Db &db, const QString &other)
 {
     Seen seen;
-    QueryResult codes =
+    const QueryResult codes =
         db.query(QStringLiteral("select F_Name from t_code where F_type = :type order by F_ID"),
                  {{QStringLiteral("type"), other}});
     const QueryResult log =
@@ -62,35 +70,19 @@ int copyLoop(const QStringList &args)
 {
     if (args.size() != 5)
         return 2;
-    ScriptedPlatform platform;
-    DataModule dm;
-    QString error;
-    if (!dm.connectTo(args[0], &error)) {
-        harness::report(QStringLiteral("failed -1 connect 0 ") + error);
+    harness::ProgramCopy copy(args[0]);
+    if (!copy.connected())
         return 1;
-    }
-    harness::SaveContext context{&dm, args[1], args[2]};
+    harness::SaveContext context{&copy.dm(), args[1], args[2]};
     const QString other = args[3];
     const QDeadlineTimer stop(args[4].toInt() * 1000);
     harness::report(QStringLiteral("ready"));
     Seen before;
+    const std::vector<const harness::SavePath *> paths = sharedSavePaths();
     for (int n = 0; !stop.hasExpired(); ++n) {
-        const harness::SavePath *path =
-            harness::savePath(QLatin1String(SavesOfTwoCopies[n % std::size(SavesOfTwoCopies)]));
-        QElapsedTimer took;
-        took.start();
-        if (path->save(context, n, &error))
-            harness::report(QStringLiteral("done %1 %2 %3")
-                                .arg(n)
-                                .arg(took.elapsed())
-                                .arg(QLatin1String(path->name)));
-        else
-            harness::report(QStringLiteral("failed %1 %2 %3 %4")
-                                .arg(n)
-                                .arg(QLatin1String(path->name))
-                                .arg(took.elapsed())
-                                .arg(error));
-        const Seen now = readOthersWork(dm.db(), other);
+        const harness::SavePath *path = paths[size_t(n) % paths.size()];
+        harness::saveAndReport(*path, context, n);
+        const Seen now = readOthersWork(copy.dm().db(), other);
         if (!now.wrong.isEmpty())
             harness::report(QStringLiteral("wrong ") + now.wrong);
         else if (now.batches < before.batches || now.logEntries < before.logEntries)
@@ -172,23 +164,17 @@ private slots:
         QVERIFY(harness::indexForChecks(db));
         qint64 checked = 0;
         for (int i = 0; i < 2; ++i) {
-            const harness::SaveContext context{nullptr, folder, tags[i]};
-            for (auto it = reports[i].done.cbegin(); it != reports[i].done.cend(); ++it) {
-                ++checked;
-                QVERIFY2(harness::savePath(it.value())->presence(db, context, it.key()) ==
-                             harness::Presence::Whole,
-                         qPrintable(QStringLiteral("%1: save %2 (%3) is lost")
-                                        .arg(tags[i])
-                                        .arg(it.key())
-                                        .arg(it.value())));
-            }
             QVERIFY(!reports[i].done.isEmpty());
+            const harness::SaveContext context{nullptr, folder, tags[i]};
+            const QString missing = harness::firstLost(db, context, reports[i].done, &checked);
+            QVERIFY2(missing.isEmpty(), qPrintable(missing));
         }
         qInfo("two copies for %d s (ended after %lld ms): %lld saves reported done (%lld and "
-              "%lld), all present after %lld ms of checks; the slowest took %lld and %lld ms",
-              seconds, copiesMs, checked, qlonglong(reports[0].done.size()),
-              qlonglong(reports[1].done.size()), ran.elapsed() - copiesMs, reports[0].slowest,
-              reports[1].slowest);
+              "%lld), all present (%lld checked) after %lld ms of checks; the slowest took %lld "
+              "and %lld ms",
+              seconds, copiesMs, qlonglong(reports[0].done.size() + reports[1].done.size()),
+              qlonglong(reports[0].done.size()), qlonglong(reports[1].done.size()), checked,
+              ran.elapsed() - copiesMs, reports[0].slowest, reports[1].slowest);
     }
 };
 

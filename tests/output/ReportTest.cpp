@@ -178,6 +178,12 @@ void ReportTest::brokenTagsNeverFail_data()
                                         << "ab";
     QTest::newRow("unclosed block runs to the end") << "{{#rows}}x"
                                                     << "xx";
+    QTest::newRow("a block inside a block is part of the row")
+        << "{{#rows}}{{#rows}}{{RowNo}}{{/rows}};{{/rows}}"
+        << "1;2;";
+    // Found by fuzzing: each level repeated the rows inside it, 2^40 times here.
+    QTest::newRow("deeply nested blocks")
+        << QString("{{#rows}}").repeated(40) + "x" + QString("{{/rows}}").repeated(40) << "xx";
     QTest::newRow("unterminated tag stays text") << "a {{memoDate"
                                                  << "a {{memoDate";
     QTest::newRow("unknown name") << "[{{F_nothing}}]"
