@@ -3,9 +3,19 @@
 #include "app/DataModule.h"
 #include "codes/CodeBatch.h"
 #include "db/DataSet.h"
+#include "db/RecordKinds.h"
+#include "forms/PictureSlot.h"
+#include "records/RecordEditor.h"
 #include "session/WorkLogQuery.h"
+#include "vehicles/VehicleEditor.h"
+#include "widgets/NumberEdit.h"
 
+#include <QBuffer>
+#include <QComboBox>
 #include <QDir>
+#include <QImage>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QFileInfo>
 
 namespace harness {
@@ -147,6 +157,81 @@ Presence backupPresent(Db &, const SaveContext &c, int n)
                                                                            : Presence::Torn;
 }
 
+// A refuelling record saved through its editor, as 确定 saves it: the plate names the save.
+QString recordPlate(const SaveContext &c, int n)
+{
+    return QStringLiteral("%1-rec-%2").arg(c.tag).arg(n);
+}
+
+bool saveRecord(SaveContext &c, int n, QString *error)
+{
+    RecordEditor editor(*RecordKinds::byWord(QStringLiteral("yh")));
+    editor.LoadFields(false);
+    static_cast<QLineEdit *>(editor.input(RecordKinds::PlateControl))->setText(recordPlate(c, n));
+    static_cast<QComboBox *>(editor.input(QStringLiteral("cbbJSempname")))
+        ->setEditText(QStringLiteral("司机"));
+    static_cast<NumberEdit *>(editor.input(QStringLiteral("rceYLnum")))->setValue(n);
+    static_cast<QPlainTextEdit *>(editor.input(QStringLiteral("Memo1")))
+        ->setPlainText(recordPlate(c, n));
+    if (editor.save())
+        return true;
+    *error = QStringLiteral("the record editor did not save");
+    return false;
+}
+
+Presence recordPresent(Db &db, const SaveContext &c, int n)
+{
+    const SqlParams plate{{QStringLiteral("p"), recordPlate(c, n)}};
+    const qint64 rows = count(db, QStringLiteral("select count(*) from T_YHrec where F_CPcode = :p"),
+                              plate);
+    const qint64 whole = count(db,
+                               QStringLiteral("select count(*) from T_YHrec where F_CPcode = :p "
+                                              "and F_memo1 = :p and F_YLnum = :n"),
+                               {{QStringLiteral("p"), recordPlate(c, n)}, {QStringLiteral("n"), n}});
+    return rows == 0 ? Presence::Absent : rows == 1 && whole == 1 ? Presence::Whole : Presence::Torn;
+}
+
+// A vehicle with a picture saved through the vehicle editor.
+QString vehiclePlate(const SaveContext &c, int n)
+{
+    return QStringLiteral("%1-car-%2").arg(c.tag).arg(n);
+}
+
+QByteArray pictureOf(int n)
+{
+    QImage image(4, 3, QImage::Format_RGB32);
+    image.fill(QColor::fromRgb(n % 256, (n / 256) % 256, 90));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+bool saveVehicle(SaveContext &c, int n, QString *error)
+{
+    VehicleEditor editor;
+    editor.LoadFields(false);
+    static_cast<QLineEdit *>(editor.input(QStringLiteral("edtCode")))->setText(vehiclePlate(c, n));
+    editor.picture(2)->setStored(pictureOf(n), QStringLiteral("side.png"));
+    if (editor.save())
+        return true;
+    *error = QStringLiteral("the vehicle editor did not save");
+    return false;
+}
+
+Presence vehiclePresent(Db &db, const SaveContext &c, int n)
+{
+    const QueryResult r =
+        db.query(QStringLiteral("select F_carImage2, F_imagePath2 from T_cars where F_code = :p"),
+                 {{QStringLiteral("p"), vehiclePlate(c, n)}});
+    if (!r.ok || r.rows.rowCount() == 0)
+        return Presence::Absent;
+    const bool whole = r.rows.rowCount() == 1 && r.rows.blob(0, 0) == pictureOf(n) &&
+                       r.rows.text(0, 1) == QLatin1String("side.png");
+    return whole ? Presence::Whole : Presence::Torn;
+}
+
 // 压缩数据库: rewrites the whole file; what must hold afterwards is every other save.
 bool compact(SaveContext &c, int, QString *error)
 {
@@ -168,6 +253,8 @@ const std::vector<SavePath> &savePaths()
         {"work log clearing", clearLogEntries, logEntriesCleared},
         {"automatic backup", saveBackup, backupPresent, 2},
         {"compaction", compact, nothingToSee, 0, true},
+        {"record save", saveRecord, recordPresent},
+        {"vehicle save", saveVehicle, vehiclePresent},
     };
     return all;
 }

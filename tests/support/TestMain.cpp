@@ -59,7 +59,10 @@ QStringList helperArguments(const QString &name, const QStringList &arguments)
 int main(int argc, char **argv)
 {
     if (argc >= 3 && std::strcmp(argv[1], orvtest::HelperOption) == 0) {
-        QCoreApplication app(argc, argv);
+        // Helpers save through the program's editors too, which are widgets.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
         const auto helper = orvtest::helpers().find(QString::fromLocal8Bit(argv[2]));
         if (helper == orvtest::helpers().end()) {
             std::fprintf(stderr, "no helper %s\n", argv[2]);
