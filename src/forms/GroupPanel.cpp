@@ -35,9 +35,12 @@ GroupPanel::GroupPanel(QWidget *parent) : QWidget(parent)
     m_refresh->setObjectName(QStringLiteral("Button1"));
     m_refresh->setAutoDefault(false);
 
-    auto *strip = new QHBoxLayout;
+    // The strip under the list: the type box over the button, each the panel's width, so that
+    // the longest type caption shows whole.
+    auto *strip = new QVBoxLayout;
     strip->setContentsMargins(0, 0, 0, 0);
-    strip->addWidget(m_typeBox, 1);
+    strip->setSpacing(2);
+    strip->addWidget(m_typeBox);
     strip->addWidget(m_refresh);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

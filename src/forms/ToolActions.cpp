@@ -11,7 +11,7 @@ const ToolAction Edit{QStringLiteral("tbEdit"), QStringLiteral("修改"),
                       QStyle::SP_FileDialogDetailedView, QKeySequence(Qt::CTRL | Qt::Key_E)};
 const ToolAction Delete{QStringLiteral("tbDel"), QStringLiteral("删除"), QStyle::SP_TrashIcon,
                         QKeySequence(Qt::Key_Delete)};
-const ToolAction Save{QStringLiteral("tbSave"), QStringLiteral("保存"), QStyle::SP_DialogSaveButton,
+const ToolAction Save{QStringLiteral("tbSave"), QStringLiteral("保存"), QStyle::SP_DialogApplyButton,
                       QKeySequence(Qt::CTRL | Qt::Key_S)};
 const ToolAction Cancel{QStringLiteral("tbCancel"), QStringLiteral("取消"),
                         QStyle::SP_DialogCancelButton, QKeySequence(Qt::Key_Escape)};
@@ -31,7 +31,7 @@ const ToolAction Print{
 const ToolAction Design{
     QStringLiteral("tbset"), QStringLiteral("设置"), QStyle::SP_FileDialogInfoView, {}};
 const ToolAction Export{
-    QStringLiteral("tbExport"), QStringLiteral("导出"), QStyle::SP_DriveHDIcon, {}};
+    QStringLiteral("tbExport"), QStringLiteral("导出"), QStyle::SP_DialogSaveButton, {}};
 const ToolAction Refresh{
     QStringLiteral("tbRefresh"), QStringLiteral("刷新"), QStyle::SP_BrowserReload, {}};
 const ToolAction Exit{QStringLiteral("tbExit"), QStringLiteral("退出"),
