@@ -54,13 +54,8 @@ VehicleArchiveWindow::VehicleArchiveWindow(QWidget *parent)
     const auto on = [this](const ToolAction &tool, void (VehicleArchiveWindow::*handler)()) {
         connect(action(tool.objectName), &QAction::triggered, this, handler);
     };
-    on(Tools::New, &VehicleArchiveWindow::tbNewClick);
-    on(Tools::Edit, &VehicleArchiveWindow::tbEditClick);
     on(Tools::Delete, &VehicleArchiveWindow::tbDelClick);
-    connect(grid(), &DataGrid::rowDoubleClicked, this, [this] {
-        if (action(Tools::Edit.objectName)->isEnabled())
-            tbEditClick();
-    });
+    setEditor([](QWidget *parent) { return new VehicleEditor(parent); });
     connect(m_details, &DetailPages::newRequested, this,
             [this](int page) { openRecordEditor(page, false); });
     connect(m_details, &DetailPages::editRequested, this,
@@ -182,25 +177,6 @@ void VehicleArchiveWindow::setAdvancedDown(bool down)
     if (down)
         look.setColor(QPalette::ButtonText, Qt::red);
     SpeedButton1->setPalette(look);
-}
-
-void VehicleArchiveWindow::tbNewClick()
-{
-    openVehicleEditor(false);
-}
-
-void VehicleArchiveWindow::tbEditClick()
-{
-    if (hasRowToChange())
-        openVehicleEditor(true);
-}
-
-void VehicleArchiveWindow::openVehicleEditor(bool change)
-{
-    VehicleEditor editor(this);
-    DispFormPos(&editor, 1);
-    editor.setSource(rows());
-    editor.OpenEditor(change);
 }
 
 QString VehicleArchiveWindow::deleteQuestion(const QString &plate)

@@ -26,8 +26,6 @@ public:
     static QString deleteQuestion(const QString &plate);
 
     void RefreshVehicles();
-    void tbNewClick();
-    void tbEditClick();
     void tbDelClick();
     // 高级查找...: down asks the query dialog for a statement, up returns to the filters.
     void SpeedButton1Click(bool down);
@@ -39,7 +37,6 @@ private:
     QWidget *buildSearchBar();
     void applyColumnFormats();
     void setAdvancedDown(bool down);
-    void openVehicleEditor(bool change);
     void openRecordEditor(int page, bool change);
 
     QComboBox *ComboBox1;

@@ -1,10 +1,12 @@
 #include "ListWindow.h"
 
+#include "EditorDialog.h"
 #include "GroupPanel.h"
 
 #include "app/DataModule.h"
 #include "app/Globals.h"
 #include "app/Messages.h"
+#include "app/WindowPlacement.h"
 #include "grids/BrowseButtons.h"
 #include "grids/DataGrid.h"
 #include "grids/GridLayouts.h"
@@ -122,6 +124,44 @@ void ListWindow::wireStandardActions()
                 ExportGridToExcel(DBGridEh1, m_exportTitle, true);
         });
     }
+}
+
+void ListWindow::setEditor(std::function<EditorDialog *(QWidget *parent)> make)
+{
+    const bool first = !m_makeEditor;
+    m_makeEditor = std::move(make);
+    if (!first)
+        return;
+    if (QAction *add = action(Tools::New.objectName))
+        connect(add, &QAction::triggered, this, &ListWindow::tbNewClick);
+    if (QAction *change = action(Tools::Edit.objectName)) {
+        connect(change, &QAction::triggered, this, &ListWindow::tbEditClick);
+        connect(DBGridEh1, &DataGrid::rowDoubleClicked, this, [this, change] {
+            if (change->isEnabled())
+                tbEditClick();
+        });
+    }
+}
+
+void ListWindow::tbNewClick()
+{
+    openEditor(false);
+}
+
+void ListWindow::tbEditClick()
+{
+    if (hasRowToChange())
+        openEditor(true);
+}
+
+void ListWindow::openEditor(bool change)
+{
+    if (!m_makeEditor)
+        return;
+    const std::unique_ptr<EditorDialog> editor(m_makeEditor(this));
+    DispFormPos(editor.get(), 1);
+    editor->setSource(&m_rows);
+    editor->OpenEditor(change);
 }
 
 void ListWindow::setFilterBar(QWidget *bar)

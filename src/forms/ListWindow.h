@@ -7,9 +7,11 @@
 
 #include <QDialog>
 #include <QHash>
+#include <functional>
 
 class BrowseButtons;
 class DataGrid;
+class EditorDialog;
 class GroupPanel;
 class QAction;
 class QHBoxLayout;
@@ -48,6 +50,11 @@ public:
     QLabel *publisherPanel() const { return m_panels.value(3); }
     QString layoutKey() const;
 
+    // 新增 and 修改 (a double click on the grid too, while 修改 is enabled): the editor that
+    // setEditor's function makes, placed, over rows(); 修改 on an empty list says so instead.
+    void tbNewClick();
+    void tbEditClick();
+
     // The period caption and company name for report templates; windows with a period answer
     // "memoDate" by overriding.
     QString reportValue(const QString &name) override;
@@ -71,6 +78,8 @@ protected:
     // panels 150, 150, 100, 50 of the list windows.
     void setStatusPanels(const QList<int> &widths);
 
+    // The editor of the list's rows, made for each 新增 and 修改 and freed afterwards.
+    void setEditor(std::function<EditorDialog *(QWidget *parent)> make);
     // 打印 and 设置 go to the report template (ReportValueProvider answers its variables).
     void setReport(const QString &templateName);
     // 打印 prints the grid with this title (fit mode 1 and the print date in the footer).
@@ -100,6 +109,7 @@ protected:
 
 private:
     void wireStandardActions();
+    void openEditor(bool change);
 
     DataSet m_rows;
     QToolBar *m_toolBar = nullptr;
@@ -110,6 +120,7 @@ private:
     QHBoxLayout *m_body;
     WindowKeys *m_keys;
     BrowseButtons *m_browse = nullptr;
+    std::function<EditorDialog *(QWidget *parent)> m_makeEditor;
     QString m_reportName;
     QString m_printTitle;
     QString m_exportTitle;

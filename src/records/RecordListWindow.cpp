@@ -42,13 +42,8 @@ RecordListWindow::RecordListWindow(const RecordKind &kind, QWidget *parent)
     const auto on = [this](const ToolAction &tool, void (RecordListWindow::*handler)()) {
         connect(action(tool.objectName), &QAction::triggered, this, handler);
     };
-    on(Tools::New, &RecordListWindow::tbNewClick);
-    on(Tools::Edit, &RecordListWindow::tbEditClick);
     on(Tools::Delete, &RecordListWindow::tbDelClick);
-    connect(grid(), &DataGrid::rowDoubleClicked, this, [this] {
-        if (action(Tools::Edit.objectName)->isEnabled())
-            tbEditClick();
-    });
+    setEditor([&kind](QWidget *parent) { return new RecordEditor(kind, parent); });
     resize(721, 501);
 }
 
@@ -139,25 +134,6 @@ void RecordListWindow::ComboBox1Change()
 {
     // Emptying the text queries again only when there was text.
     Edit1->clear();
-}
-
-void RecordListWindow::tbNewClick()
-{
-    openEditor(false);
-}
-
-void RecordListWindow::tbEditClick()
-{
-    if (hasRowToChange())
-        openEditor(true);
-}
-
-void RecordListWindow::openEditor(bool change)
-{
-    RecordEditor editor(m_kind, this);
-    DispFormPos(&editor, 1);
-    editor.setSource(rows());
-    editor.OpenEditor(change);
 }
 
 void RecordListWindow::tbDelClick()

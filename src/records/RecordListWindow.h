@@ -22,8 +22,6 @@ public:
     void setOpeningPeriod(const QDate &from, const QDate &to);
 
     void RefreshRecords();
-    void tbNewClick();
-    void tbEditClick();
     void tbDelClick();
     void ComboBox1Change();
 
@@ -34,7 +32,6 @@ protected:
 
 private:
     QWidget *buildFilterBar();
-    void openEditor(bool change);
     void addReportMenus();
 
     const RecordKind &m_kind;
