@@ -4,6 +4,7 @@
 
 #include "codes/CodePick.h"
 #include "codes/CodePickButtons.h"
+#include "db/DataSet.h"
 #include "forms/FieldInputs.h"
 #include "forms/PictureSlot.h"
 #include "vehicles/PictureSlotViewer.h"

@@ -5,6 +5,7 @@
 #include "app/Messages.h"
 #include "app/Platform.h"
 #include "codes/CodePickButtons.h"
+#include "db/DataSet.h"
 #include "forms/FieldInputs.h"
 #include "widgets/PickList.h"
 

@@ -5,6 +5,7 @@
 #include "app/Globals.h"
 #include "db/PartnerKinds.h"
 #include "grids/DataGrid.h"
+#include "grids/GridModel.h"
 #include "partners/EmployeeEditor.h"
 #include "partners/EmployeeListWindow.h"
 #include "partners/PartnerEditor.h"
