@@ -109,6 +109,7 @@ QWidget *EmployeeEditor::buildPhoto()
     auto *panel = new QWidget(body());
     PictureSlot *slot = photo();
     slot->setFixedSize(104, 144);
+    slot->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     slot->setFrameShape(QFrame::Box);
     auto *load = new QPushButton(QStringLiteral("载入图片"), panel);
     load->setObjectName(QStringLiteral("bbLoadImage"));

@@ -52,6 +52,9 @@ void EmployeeTest::searchesOnEnterAndMatchLiterally()
     addPerson(QStringLiteral("F0001"), QStringLiteral("ON李"));
     EmployeeListWindow &list = f.open();
     QCOMPARE(list.windowTitle(), EmployeeListWindow::Caption);
+    QCOMPARE(dm().QueryInt(QStringLiteral("select count(*) from cfg_grid where F_name = 'empman'")),
+             17);
+    QCOMPARE(list.grid()->columnAt(16).title, QStringLiteral("备注"));
     QCOMPARE(codes(list), (QStringList{"E0012", "F0001", "XE001"}));
     QApplication::setActiveWindow(&list);
     QVERIFY(QTest::qWaitForWindowActive(&list));

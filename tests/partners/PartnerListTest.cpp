@@ -35,6 +35,11 @@ void PartnerListTest::listsUnitsInUseAndSearchesLiterally()
     PartnerListWindow &list = f.open();
     QCOMPARE(list.windowTitle(), f.kind.listCaption);
     QCOMPARE(list.layoutKey(), f.kind.layoutKey());
+    // The database comes with the kind's layout: its columns, titled.
+    QCOMPARE(dm().QueryInt(QStringLiteral("select count(*) from cfg_grid where F_name = :key"),
+                           {{QStringLiteral("key"), f.kind.layoutKey()}}),
+             int(PartnerKinds::columns().size()));
+    QCOMPARE(list.grid()->columnAt(2).title, QStringLiteral("联系人"));
     QCOMPARE(codes(list), (QStringList{"0001", "0002"}));
     QCOMPARE(list.countPanel()->text(), QStringLiteral("记录数：2"));
 
