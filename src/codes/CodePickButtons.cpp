@@ -21,6 +21,7 @@ const std::vector<CodePickButton> &CodePickButtons::all()
             row("TfrmEmpEdit", "sbDept", "dept", "部门资料", "cbbDept"),
             row("TfrmEmpEdit", "sbXueLI", "xueli", "学历资料", "cbbXueLI"),
             row("TfrmEmpEdit", "sbZJcltype", "zjcltype", "准驾车型资料", "cbbZJcltype"),
+            row("TfrmEmpEdit", "sbJSnl", "jsnl", "驾龄资料", "cbbJSnl"),
             row("TfrmCARedit", "sbPinPai", "pinpai", "车辆品牌资料", "cbbPinPai"),
             row("TfrmCARedit", "sbType", "cltype", "车辆类型资料", "cbbType"),
             row("TfrmCARedit", "sbYanSE", "yanse", "颜色资料", "cbbYanSE"),

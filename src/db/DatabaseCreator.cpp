@@ -1,5 +1,7 @@
 #include "DatabaseCreator.h"
 
+#include "EmployeeTable.h"
+#include "PartnerKinds.h"
 #include "RecordKinds.h"
 
 #include <QFile>
@@ -108,7 +110,23 @@ bool stageRecordLayouts(Db &db, QString *error)
             }
         }
     }
-    return true;
+    // The partner and employee lists: one layout per list from its columns.
+    const auto stageList = [&](const QString &key, const QList<RecordColumn> &columns) {
+        for (int i = 0; i < columns.size(); ++i) {
+            const DbResult done = insert.run({{QStringLiteral("name"), key},
+                                              {QStringLiteral("field"), columns.at(i).field},
+                                              {QStringLiteral("caption"), columns.at(i).title},
+                                              {QStringLiteral("order"), i},
+                                              {QStringLiteral("footer"), 0}});
+            if (!done)
+                return failWith(done.error, error);
+        }
+        return true;
+    };
+    for (const PartnerKind &kind : PartnerKinds::all())
+        if (!stageList(kind.layoutKey(), PartnerKinds::columns()))
+            return false;
+    return stageList(EmployeeTable::LayoutKey, EmployeeTable::columns());
 }
 
 } // namespace

@@ -195,7 +195,9 @@ bool EditorDialog::save()
     if (m_source && dm().Requery(*m_source))
         moveToSaved(*m_source, id);
 
-    dm().WriteLog(change ? m_texts.logChange : m_texts.logAdd);
+    // Editors without log texts write no entry.
+    if (const QString &entry = change ? m_texts.logChange : m_texts.logAdd; !entry.isEmpty())
+        dm().WriteLog(entry);
     if (change || !keepsOpenForNext()) {
         accept();
         return true;

@@ -2,7 +2,10 @@
 
 #include "archive/VehicleArchiveWindow.h"
 #include "codes/CodeDictionaryWindow.h"
+#include "db/PartnerKinds.h"
 #include "db/RecordKinds.h"
+#include "partners/EmployeeListWindow.h"
+#include "partners/PartnerListWindow.h"
 #include "records/RecordListWindow.h"
 #include "session/WorkLogWindow.h"
 
@@ -19,6 +22,13 @@ Registry builtWindows()
     Registry r;
     r[104].create = [](QWidget *parent) -> QWidget * { return new WorkLogWindow(parent); };
     r[202].create = [](QWidget *parent) -> QWidget * { return new VehicleArchiveWindow(parent); };
+    r[201].create = [](QWidget *parent) -> QWidget * { return new EmployeeListWindow(parent); };
+    for (const PartnerKind &kind : PartnerKinds::all()) {
+        const PartnerKind *k = &kind;
+        r[kind.command].create = [k](QWidget *parent) -> QWidget * {
+            return new PartnerListWindow(*k, parent);
+        };
+    }
     r[206].run = [](QWidget *mainWindow) { CodeDictionaryWindow::run(mainWindow); };
     for (const RecordKind &kind : RecordKinds::all()) {
         const RecordKind *k = &kind;

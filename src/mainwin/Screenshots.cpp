@@ -11,6 +11,9 @@
 #include "app/Startup.h"
 #include "app/WindowPlacement.h"
 #include "db/DataSet.h"
+#include "db/PartnerKinds.h"
+#include "partners/EmployeeEditor.h"
+#include "partners/PartnerEditor.h"
 #include "records/RecordEditor.h"
 #include "session/OperatorLoginWindow.h"
 #include "session/Session.h"
@@ -237,6 +240,31 @@ std::vector<DialogShot> makeDialogShots()
                              editor.OpenEditor(!records.isEmpty());
                          }});
     }
+    // Each partner kind's editor on its first unit, and the employee editor on the first one.
+    for (const PartnerKind &kind : PartnerKinds::all()) {
+        static QList<QByteArray> names;
+        names << QByteArray("editor-") + kind.word.toLower().toLatin1() + "office";
+        const PartnerKind *k = &kind;
+        shots.push_back({names.constLast().constData(), [k](QWidget *main) {
+                             DataSet units;
+                             dm().OpenQuery(QStringLiteral("select * from ") + k->table +
+                                                QStringLiteral(" order by F_code"),
+                                            units);
+                             PartnerEditor editor(*k, main);
+                             editor.setSource(&units);
+                             DispFormPos(&editor, 1);
+                             editor.OpenEditor(!units.isEmpty());
+                         }});
+    }
+    shots.push_back({"editor-employee", [](QWidget *main) {
+                         DataSet employees;
+                         dm().OpenQuery(QStringLiteral("select * from T_employee order by F_code"),
+                                        employees);
+                         EmployeeEditor editor(main);
+                         editor.setSource(&employees);
+                         DispFormPos(&editor, 1);
+                         editor.OpenEditor(!employees.isEmpty());
+                     }});
     return shots;
 }
 

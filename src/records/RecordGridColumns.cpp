@@ -6,8 +6,13 @@
 
 std::vector<GridColumn> RecordGridColumns::design(const RecordKind &kind)
 {
+    return design(kind.columns);
+}
+
+std::vector<GridColumn> RecordGridColumns::design(const QList<RecordColumn> &rows)
+{
     std::vector<GridColumn> columns;
-    for (const RecordColumn &c : kind.columns) {
+    for (const RecordColumn &c : rows) {
         GridColumn column;
         column.fieldName = c.field;
         column.title = c.title;
