@@ -154,6 +154,30 @@ void ListWindow::tbEditClick()
         openEditor(true);
 }
 
+void ListWindow::setDelete(const QString &table, std::function<QString()> question)
+{
+    const bool first = m_deleteTable.isEmpty();
+    m_deleteTable = table;
+    m_deleteQuestion = std::move(question);
+    if (QAction *remove = action(Tools::Delete.objectName); first && remove)
+        connect(remove, &QAction::triggered, this, &ListWindow::tbDelClick);
+}
+
+void ListWindow::tbDelClick()
+{
+    if (m_deleteTable.isEmpty() || m_rows.isEmpty() || m_rows.currentRow() < 0)
+        return;
+    if (ShowMess(this, m_deleteQuestion(), 1) != 1)
+        return;
+    if (!dm().DeleteById(m_deleteTable, m_rows.fieldValue(u"F_ID").toLongLong()))
+        return;
+    const int row = m_rows.currentRow();
+    dm().Requery(m_rows);
+    if (!m_rows.isEmpty())
+        m_rows.moveTo(std::min(row, m_rows.rowCount() - 1));
+    showCount();
+}
+
 void ListWindow::openEditor(bool change)
 {
     if (!m_makeEditor)

@@ -54,6 +54,9 @@ public:
     // setEditor's function makes, placed, over rows(); 修改 on an empty list says so instead.
     void tbNewClick();
     void tbEditClick();
+    // 删除 (and Delete): asks the question setDelete gives for the current row, then removes the
+    // row by its F_ID and reopens the list near where it was. Nothing on an empty list.
+    void tbDelClick();
 
     // The period caption and company name for report templates; windows with a period answer
     // "memoDate" by overriding.
@@ -80,6 +83,8 @@ protected:
 
     // The editor of the list's rows, made for each 新增 and 修改 and freed afterwards.
     void setEditor(std::function<EditorDialog *(QWidget *parent)> make);
+    // The table 删除 removes from and the question it asks for the current row.
+    void setDelete(const QString &table, std::function<QString()> question);
     // 打印 and 设置 go to the report template (ReportValueProvider answers its variables).
     void setReport(const QString &templateName);
     // 打印 prints the grid with this title (fit mode 1 and the print date in the footer).
@@ -121,6 +126,8 @@ private:
     WindowKeys *m_keys;
     BrowseButtons *m_browse = nullptr;
     std::function<EditorDialog *(QWidget *parent)> m_makeEditor;
+    QString m_deleteTable;
+    std::function<QString()> m_deleteQuestion;
     QString m_reportName;
     QString m_printTitle;
     QString m_exportTitle;

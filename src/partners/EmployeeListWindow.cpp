@@ -36,13 +36,9 @@ EmployeeListWindow::EmployeeListWindow(QWidget *parent)
     grid()->setColumns(RecordGridColumns::design(EmployeeTable::columns()));
     grid()->markRowsWhere(QStringLiteral("F_useFlag"));
 
-    connect(action(Tools::New.objectName), &QAction::triggered, this,
-            &EmployeeListWindow::tbNewClick);
-    connect(action(Tools::Edit.objectName), &QAction::triggered, this,
-            &EmployeeListWindow::tbEditClick);
-    connect(action(Tools::Delete.objectName), &QAction::triggered, this,
-            &EmployeeListWindow::tbDelClick);
-    connect(grid(), &DataGrid::rowDoubleClicked, this, &EmployeeListWindow::tbEditClick);
+    setEditor([](QWidget *parent) { return new EmployeeEditor(parent); });
+    setDelete(EmployeeTable::Table,
+              [this] { return deleteQuestion(rows()->fieldText(u"F_Name")); });
     resize(721, 501);
 }
 
@@ -61,35 +57,4 @@ void EmployeeListWindow::RefreshRecords()
     openRows(PartnerStatements::rows(
         EmployeeTable::Table, EmployeeTable::searches(),
         {m_search->searchType(), m_search->searchText(), m_search->includesOutOfUse()}));
-}
-
-void EmployeeListWindow::tbNewClick()
-{
-    openEditor(false);
-}
-
-void EmployeeListWindow::tbEditClick()
-{
-    if (hasRowToChange())
-        openEditor(true);
-}
-
-void EmployeeListWindow::openEditor(bool change)
-{
-    EmployeeEditor editor(this);
-    DispFormPos(&editor, 1);
-    editor.setSource(rows());
-    editor.OpenEditor(change);
-}
-
-void EmployeeListWindow::tbDelClick()
-{
-    if (rows()->isEmpty() || rows()->currentRow() < 0)
-        return;
-    if (ShowMess(this, deleteQuestion(rows()->fieldText(u"F_Name")), 1) != 1)
-        return;
-    if (dm().DeleteById(EmployeeTable::Table, rows()->fieldValue(u"F_ID").toLongLong())) {
-        dm().Requery(*rows());
-        showCount();
-    }
 }

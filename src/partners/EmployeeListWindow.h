@@ -18,15 +18,10 @@ public:
     static QString deleteQuestion(const QString &name);
 
     void RefreshRecords();
-    void tbNewClick();
-    void tbEditClick();
-    void tbDelClick();
 
 protected:
     void firstShow() override;
 
 private:
-    void openEditor(bool change);
-
     SearchBar *m_search;
 };

@@ -28,13 +28,8 @@ PartnerListWindow::PartnerListWindow(const PartnerKind &kind, QWidget *parent)
     grid()->setSortOnTitleClick(false);
     grid()->markRowsWhere(QStringLiteral("F_useFlag"));
 
-    connect(action(Tools::New.objectName), &QAction::triggered, this,
-            &PartnerListWindow::tbNewClick);
-    connect(action(Tools::Edit.objectName), &QAction::triggered, this,
-            &PartnerListWindow::tbEditClick);
-    connect(action(Tools::Delete.objectName), &QAction::triggered, this,
-            &PartnerListWindow::tbDelClick);
-    connect(grid(), &DataGrid::rowDoubleClicked, this, &PartnerListWindow::tbEditClick);
+    setEditor([&kind](QWidget *parent) { return new PartnerEditor(kind, parent); });
+    setDelete(kind.table, [this] { return m_kind.deleteQuestion(rows()->fieldText(u"F_Name")); });
     resize(721, 501);
 }
 
@@ -48,35 +43,4 @@ void PartnerListWindow::RefreshRecords()
     openRows(PartnerStatements::rows(
         m_kind.table, PartnerKinds::searches(),
         {m_search->searchType(), m_search->searchText(), m_search->includesOutOfUse()}));
-}
-
-void PartnerListWindow::tbNewClick()
-{
-    openEditor(false);
-}
-
-void PartnerListWindow::tbEditClick()
-{
-    if (hasRowToChange())
-        openEditor(true);
-}
-
-void PartnerListWindow::openEditor(bool change)
-{
-    PartnerEditor editor(m_kind, this);
-    DispFormPos(&editor, 1);
-    editor.setSource(rows());
-    editor.OpenEditor(change);
-}
-
-void PartnerListWindow::tbDelClick()
-{
-    if (rows()->isEmpty() || rows()->currentRow() < 0)
-        return;
-    if (ShowMess(this, m_kind.deleteQuestion(rows()->fieldText(u"F_Name")), 1) != 1)
-        return;
-    if (dm().DeleteById(m_kind.table, rows()->fieldValue(u"F_ID").toLongLong())) {
-        dm().Requery(*rows());
-        showCount();
-    }
 }

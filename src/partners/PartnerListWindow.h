@@ -19,16 +19,11 @@ public:
     SearchBar *searchBar() const { return m_search; }
 
     void RefreshRecords();
-    void tbNewClick();
-    void tbEditClick();
-    void tbDelClick();
 
 protected:
     void firstShow() override;
 
 private:
-    void openEditor(bool change);
-
     const PartnerKind &m_kind;
     SearchBar *m_search;
 };

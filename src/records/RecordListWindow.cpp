@@ -42,7 +42,7 @@ RecordListWindow::RecordListWindow(const RecordKind &kind, QWidget *parent)
     const auto on = [this](const ToolAction &tool, void (RecordListWindow::*handler)()) {
         connect(action(tool.objectName), &QAction::triggered, this, handler);
     };
-    on(Tools::Delete, &RecordListWindow::tbDelClick);
+    setDelete(kind.table, [this] { return m_kind.deleteQuestion(rows()->fieldText(u"F_CPcode")); });
     setEditor([&kind](QWidget *parent) { return new RecordEditor(kind, parent); });
     resize(721, 501);
 }
@@ -134,21 +134,6 @@ void RecordListWindow::ComboBox1Change()
 {
     // Emptying the text queries again only when there was text.
     Edit1->clear();
-}
-
-void RecordListWindow::tbDelClick()
-{
-    if (rows()->isEmpty() || rows()->currentRow() < 0)
-        return;
-    if (ShowMess(this, m_kind.deleteQuestion(rows()->fieldText(u"F_CPcode")), 1) != 1)
-        return;
-    if (dm().DeleteById(m_kind.table, rows()->fieldValue(u"F_ID").toLongLong())) {
-        const int row = rows()->currentRow();
-        dm().Requery(*rows());
-        if (!rows()->isEmpty())
-            rows()->moveTo(std::min(row, rows()->rowCount() - 1));
-        showCount();
-    }
 }
 
 QString RecordListWindow::reportValue(const QString &name)
