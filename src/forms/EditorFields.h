@@ -36,6 +36,14 @@ struct EditorField {
     std::function<void(const QVariant &)> load = {};
 };
 
+// A row of a field table from plain names (the tables of the editors are written with it).
+inline EditorField fieldRow(const char *field, const char *param, const char *control,
+                            FieldKind kind = FieldKind::Text, bool trimmed = true)
+{
+    return EditorField{QString::fromLatin1(field), QString::fromLatin1(param),
+                       QString::fromLatin1(control), kind, trimmed};
+}
+
 // One check of a save, run in the editor's order: the message (ShowMess kind 0) and the control
 // that gets the focus when it fails.
 struct EditorCheck {

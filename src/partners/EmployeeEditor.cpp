@@ -5,6 +5,7 @@
 #include "codes/CodePick.h"
 #include "codes/CodePickButtons.h"
 #include "db/DataSet.h"
+#include "forms/EditorParts.h"
 #include "forms/FieldInputs.h"
 #include "forms/PictureSlot.h"
 #include "vehicles/PictureSlotViewer.h"
@@ -17,26 +18,6 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-namespace {
-
-QLabel *asterisk(QWidget *parent)
-{
-    auto *label = new QLabel(QStringLiteral("*"), parent);
-    label->setStyleSheet(QStringLiteral("color: blue"));
-    return label;
-}
-
-QToolButton *pickButton(QWidget *parent, const char *name)
-{
-    auto *button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setText(QStringLiteral("..."));
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
-}
-
-} // namespace
 
 EmployeeEditor::EmployeeEditor(QWidget *parent)
     : NumberedEditor(QStringLiteral("TfrmEmpEdit"), Title,
@@ -80,8 +61,8 @@ QWidget *EmployeeEditor::buildInputs()
         if (after)
             grid->addWidget(after, row, column * 3 + 2);
     };
-    place(0, 0, QStringLiteral("工    号："), "edtCode", asterisk(panel));
-    place(0, 1, QStringLiteral("姓    名："), "edtName", asterisk(panel));
+    place(0, 0, QStringLiteral("工    号："), "edtCode", requiredMark(panel));
+    place(0, 1, QStringLiteral("姓    名："), "edtName", requiredMark(panel));
     place(1, 0, QStringLiteral("性    别："), "cbbSex");
     place(1, 1, QStringLiteral("部    门："), "cbbDept", pickButton(panel, "sbDept"));
     place(2, 0, QStringLiteral("学    历："), "cbbXueLI", pickButton(panel, "sbXueLI"));

@@ -7,6 +7,7 @@
 #include "codes/CodePick.h"
 #include "codes/CodePickButtons.h"
 #include "db/DataSet.h"
+#include "forms/EditorParts.h"
 #include "forms/FieldInputs.h"
 #include "forms/PictureSlot.h"
 #include "vehicles/PicturePages.h"
@@ -52,13 +53,6 @@ FieldKind fieldKind(RecordInputKind kind)
     return FieldKind::Text;
 }
 
-QLabel *asterisk(QWidget *parent)
-{
-    auto *label = new QLabel(QStringLiteral("*"), parent);
-    label->setStyleSheet(QStringLiteral("color: blue"));
-    return label;
-}
-
 // The accident editor's pages; the other kinds have one page.
 const QStringList AccidentPages{QStringLiteral("事故信息"), QStringLiteral("处理结果"),
                                 QStringLiteral("图片信息")};
@@ -77,10 +71,7 @@ RecordEditor::RecordEditor(const RecordKind &kind, QWidget *parent)
 {
     edtCPcode = new QLineEdit(body());
     edtCPcode->setObjectName(RecordKinds::PlateControl);
-    sbSPcode = new QToolButton(body());
-    sbSPcode->setObjectName(QStringLiteral("sbSPcode"));
-    sbSPcode->setText(QStringLiteral("..."));
-    sbSPcode->setFocusPolicy(Qt::NoFocus);
+    sbSPcode = pickButton(body(), "sbSPcode");
     connect(sbSPcode, &QToolButton::clicked, this, &RecordEditor::sbSPcodeClick);
 
     QList<EditorField> fields{{QStringLiteral("F_mainID"),
@@ -162,7 +153,7 @@ QWidget *RecordEditor::buildPage(int page, QWidget *parent)
             grid->addWidget(button, line, 2);
         }
         if (star)
-            grid->addWidget(asterisk(panel), line, 3);
+            grid->addWidget(requiredMark(panel), line, 3);
         ++line;
     };
     if (page == 0)
@@ -174,10 +165,7 @@ QWidget *RecordEditor::buildPage(int page, QWidget *parent)
         for (const RecordPickButton &b : m_kind.pickButtons) {
             if (b.target != row.control)
                 continue;
-            pick = new QToolButton(panel);
-            pick->setObjectName(b.button);
-            pick->setText(QStringLiteral("..."));
-            pick->setFocusPolicy(Qt::NoFocus);
+            pick = pickButton(panel, b.button.toLatin1().constData());
         }
         addRow(row.label, findChild<QWidget *>(row.control), pick, row.asterisk);
     }

@@ -9,6 +9,7 @@
 #include "codes/CodePick.h"
 #include "codes/CodePickButtons.h"
 #include "db/DataSet.h"
+#include "forms/EditorParts.h"
 #include "forms/FieldInputs.h"
 #include "forms/PictureSlot.h"
 #include "widgets/CurrencyEdit.h"
@@ -29,22 +30,6 @@
 namespace {
 
 const QString DriversSql = QStringLiteral("select F_name from t_employee where f_useFlag = false");
-
-QLabel *asterisk(QWidget *parent)
-{
-    auto *label = new QLabel(QStringLiteral("*"), parent);
-    label->setStyleSheet(QStringLiteral("color: blue"));
-    return label;
-}
-
-QToolButton *pickButton(QWidget *parent, const char *name)
-{
-    auto *button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setText(QStringLiteral("..."));
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
-}
 
 } // namespace
 
@@ -93,7 +78,7 @@ QWidget *VehicleEditor::buildInputs()
         if (afterThat)
             grid->addWidget(afterThat, row, column * 4 + 3);
     };
-    place(0, 0, QStringLiteral("车    牌："), QStringLiteral("edtCode"), asterisk(panel));
+    place(0, 0, QStringLiteral("车    牌："), QStringLiteral("edtCode"), requiredMark(panel));
     place(1, 0, QStringLiteral("型    号："), QStringLiteral("edtXingHao"));
     place(2, 0, QStringLiteral("发 动 机："), QStringLiteral("edtFDJcode"));
     place(3, 0, QStringLiteral("颜    色："), QStringLiteral("cbbYanSE"),
@@ -102,7 +87,7 @@ QWidget *VehicleEditor::buildInputs()
     place(5, 0, QStringLiteral("生产时间："), QStringLiteral("dtpSCdate"));
     place(6, 0, QStringLiteral("驾 驶 员："), QStringLiteral("cbbJSempname"));
     place(0, 1, QStringLiteral("品    牌："), QStringLiteral("cbbPinPai"),
-          pickButton(panel, "sbPinPai"), asterisk(panel));
+          pickButton(panel, "sbPinPai"), requiredMark(panel));
     place(1, 1, QStringLiteral("车辆类型："), QStringLiteral("cbbType"),
           pickButton(panel, "sbType"));
     place(2, 1, QStringLiteral("底    盘："), QStringLiteral("edtDipan"));

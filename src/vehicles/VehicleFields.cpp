@@ -2,33 +2,26 @@
 
 namespace {
 
-EditorField row(const char *field, const char *param, const char *control, FieldKind kind,
-                bool trimmed = true)
-{
-    return EditorField{QString::fromLatin1(field), QString::fromLatin1(param),
-                       QString::fromLatin1(control), kind, trimmed};
-}
-
 QList<EditorField> makeFields()
 {
     using K = FieldKind;
     QList<EditorField> f{
-        row("F_Code", "code", "edtCode", K::Text),
-        row("F_pinPai", "pinPai", "cbbPinPai", K::PickList),
-        row("F_xingHao", "xingHao", "edtXingHao", K::Text),
-        row("F_type", "type", "cbbType", K::PickList),
-        row("F_FDJcode", "FDJcode", "edtFDJcode", K::Text),
-        row("F_dipan", "dipan", "edtDipan", K::Text),
-        row("F_yanSE", "yanSE", "cbbYanSE", K::EditablePickList),
-        row("F_zaiZhong", "zaiZhong", "edtZaizhong", K::Text),
-        row("F_zuoWei", "zuoWei", "edtZuoWei", K::Text),
-        row("F_buyPrice", "buyPrice", "ceBuyPrice", K::Currency),
-        row("F_SCdate", "SCdate", "dtpSCdate", K::OptionalDate),
-        row("F_buyDate", "buyDate", "dtpBuyDate", K::Date),
-        row("F_JSempname", "JSempname", "cbbJSempname", K::EditablePickList),
-        row("F_GSoffice", "GSoffice", "cbbGSoffice", K::PickList),
-        row("F_UseFlag", "useFlag", "cbUseFlag", K::Boolean),
-        row("F_memo1", "memo1", "Memo1", K::Memo),
+        fieldRow("F_Code", "code", "edtCode", K::Text),
+        fieldRow("F_pinPai", "pinPai", "cbbPinPai", K::PickList),
+        fieldRow("F_xingHao", "xingHao", "edtXingHao", K::Text),
+        fieldRow("F_type", "type", "cbbType", K::PickList),
+        fieldRow("F_FDJcode", "FDJcode", "edtFDJcode", K::Text),
+        fieldRow("F_dipan", "dipan", "edtDipan", K::Text),
+        fieldRow("F_yanSE", "yanSE", "cbbYanSE", K::EditablePickList),
+        fieldRow("F_zaiZhong", "zaiZhong", "edtZaizhong", K::Text),
+        fieldRow("F_zuoWei", "zuoWei", "edtZuoWei", K::Text),
+        fieldRow("F_buyPrice", "buyPrice", "ceBuyPrice", K::Currency),
+        fieldRow("F_SCdate", "SCdate", "dtpSCdate", K::OptionalDate),
+        fieldRow("F_buyDate", "buyDate", "dtpBuyDate", K::Date),
+        fieldRow("F_JSempname", "JSempname", "cbbJSempname", K::EditablePickList),
+        fieldRow("F_GSoffice", "GSoffice", "cbbGSoffice", K::PickList),
+        fieldRow("F_UseFlag", "useFlag", "cbUseFlag", K::Boolean),
+        fieldRow("F_memo1", "memo1", "Memo1", K::Memo),
     };
     for (int n = 1; n <= 3; ++n) {
         const QString slot = QStringLiteral("Image%1").arg(n);
