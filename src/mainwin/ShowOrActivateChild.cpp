@@ -2,6 +2,7 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStyle>
 
 namespace {
 
@@ -47,14 +48,22 @@ QWidget *ShowOrActivateChild(QMdiArea *area, const QString &windowClass,
     window->setObjectName(windowClass);
     if (reference)
         *reference = window;
+    const bool sized = window->testAttribute(Qt::WA_Resized);
+    const QSize designed = window->size();
     QMdiSubWindow *sub = area->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(window->windowIcon());
-    if (!window->testAttribute(Qt::WA_Resized)) {
-        // A list window wants room: most of the child area unless it chose its own size.
-        const QSize room = area->viewport()->size();
+    // A list window wants room: most of the child area unless it chose its own size, which it
+    // then gets (the frame's title bar added), as far as the area allows.
+    const QSize room = area->viewport()->size();
+    if (!sized) {
         sub->resize(
             QSize(room.width() * 9 / 10, room.height() * 9 / 10).expandedTo(QSize(480, 320)));
+    } else {
+        const int title = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub);
+        const int border =
+            sub->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, sub);
+        sub->resize((designed + QSize(2 * border, title + 2 * border)).boundedTo(room));
     }
     sub->show();
     area->setActiveSubWindow(sub);
