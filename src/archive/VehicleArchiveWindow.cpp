@@ -70,16 +70,12 @@ QWidget *VehicleArchiveWindow::buildSearchBar()
     bar->setObjectName(QStringLiteral("Panel1"));
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(4, 2, 4, 2);
-    auto *panelToggle = new QToolButton(bar);
-    panelToggle->setObjectName(QStringLiteral("SpeedButton2"));
-    panelToggle->setText(QStringLiteral("<>"));
-    ComboBox1 = new QComboBox(bar);
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    QStringList types;
     for (const VehicleArchiveQuery::Search &search : VehicleArchiveQuery::searches())
-        ComboBox1->addItem(search.caption);
-    ComboBox1->setCurrentIndex(-1);
-    Edit1 = new QLineEdit(bar);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
+        types << search.caption;
+    const SearchInputs search = addSearchInputs(row, bar, types);
+    ComboBox1 = search.type;
+    Edit1 = search.text;
     bbFind = new QPushButton(QStringLiteral("查找(F3)"), bar);
     bbFind->setObjectName(QStringLiteral("bbFind"));
     bbFind->setAutoDefault(false);
@@ -90,18 +86,10 @@ QWidget *VehicleArchiveWindow::buildSearchBar()
     CheckBox2 = new QCheckBox(QStringLiteral("包含已停用"), bar);
     CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
 
-    row->addWidget(panelToggle);
-    row->addWidget(new QLabel(QStringLiteral("查询类型："), bar));
-    row->addWidget(ComboBox1);
-    row->addWidget(new QLabel(QStringLiteral("查询内容："), bar));
-    row->addWidget(Edit1, 1);
     row->addWidget(bbFind);
     row->addWidget(SpeedButton1);
     row->addWidget(CheckBox2);
 
-    connect(panelToggle, &QToolButton::clicked, this,
-            [this] { groupPanel()->setVisible(!groupPanel()->isVisible()); });
-    connect(ComboBox1, &QComboBox::currentIndexChanged, Edit1, &QLineEdit::clear);
     connect(bbFind, &QPushButton::clicked, this, &VehicleArchiveWindow::RefreshVehicles);
     connect(SpeedButton1, &QToolButton::clicked, this, &VehicleArchiveWindow::SpeedButton1Click);
     connect(CheckBox2, &QCheckBox::clicked, this, &VehicleArchiveWindow::RefreshVehicles);

@@ -17,11 +17,14 @@
 #include "widgets/WindowKeys.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -193,6 +196,32 @@ void ListWindow::setFilterBar(QWidget *bar)
     bar->setParent(this);
     auto *vbox = static_cast<QVBoxLayout *>(layout());
     vbox->insertWidget(m_toolBar ? 1 : 0, bar);
+}
+
+ListWindow::SearchInputs ListWindow::addSearchInputs(QHBoxLayout *row, QWidget *bar,
+                                                     const QStringList &types)
+{
+    auto *panelToggle = new QToolButton(bar);
+    panelToggle->setObjectName(QStringLiteral("SpeedButton2"));
+    panelToggle->setText(QStringLiteral("<>"));
+    auto *type = new QComboBox(bar);
+    type->setObjectName(QStringLiteral("ComboBox1"));
+    type->addItems(types);
+    type->setCurrentIndex(-1);
+    auto *text = new QLineEdit(bar);
+    text->setObjectName(QStringLiteral("Edit1"));
+    row->addWidget(panelToggle);
+    row->addWidget(new QLabel(QStringLiteral("查询类型："), bar));
+    row->addWidget(type);
+    row->addWidget(new QLabel(QStringLiteral("查询内容："), bar));
+    row->addWidget(text, 1);
+    connect(panelToggle, &QToolButton::clicked, this, [this] {
+        if (m_groupPanel)
+            m_groupPanel->setVisible(!m_groupPanel->isVisible());
+    });
+    // Emptying the text searches again only when there was text.
+    connect(type, &QComboBox::currentIndexChanged, text, &QLineEdit::clear);
+    return {type, text};
 }
 
 void ListWindow::setBottomBar(QWidget *bar)

@@ -14,6 +14,8 @@ class DataGrid;
 class EditorDialog;
 class GroupPanel;
 class QAction;
+class QComboBox;
+class QLineEdit;
 class QHBoxLayout;
 class QLabel;
 class QStatusBar;
@@ -70,6 +72,14 @@ protected:
     void setTools(const QList<ToolAction> &rows);
     // The filter bar between the tool bar and the grid (the frame takes ownership).
     void setFilterBar(QWidget *bar);
+    // The start of a search bar that the lists share: SpeedButton2 (shows or hides the group
+    // panel), "查询类型：" ComboBox1 with the search types (none chosen; choosing one empties the
+    // text) and "查询内容：" Edit1, added to `row`. The window adds the rest of its bar.
+    struct SearchInputs {
+        QComboBox *type;
+        QLineEdit *text;
+    };
+    SearchInputs addSearchInputs(QHBoxLayout *row, QWidget *bar, const QStringList &types);
     // A bar of buttons under the grid (dialogs that pick a row).
     void setBottomBar(QWidget *bar);
     // An area under the grid and the group panel, behind a splitter, `height` high at first

@@ -53,16 +53,12 @@ QWidget *RecordListWindow::buildFilterBar()
     bar->setObjectName(QStringLiteral("Panel1"));
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(4, 2, 4, 2);
-    auto *panelToggle = new QToolButton(bar);
-    panelToggle->setObjectName(QStringLiteral("SpeedButton2"));
-    panelToggle->setText(QStringLiteral("<>"));
-    ComboBox1 = new QComboBox(bar);
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    QStringList types;
     for (const RecordSearch &search : m_kind.searches)
-        ComboBox1->addItem(search.caption);
-    ComboBox1->setCurrentIndex(-1);
-    Edit1 = new QLineEdit(bar);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
+        types << search.caption;
+    const SearchInputs search = addSearchInputs(row, bar, types);
+    ComboBox1 = search.type;
+    Edit1 = search.text;
     dtpFromDate = new DatePicker(bar);
     dtpFromDate->setObjectName(QStringLiteral("dtpFromDate"));
     dtpToDate = new DatePicker(bar);
@@ -75,20 +71,12 @@ QWidget *RecordListWindow::buildFilterBar()
     query->setObjectName(QStringLiteral("SpeedButton1"));
     query->setText(QStringLiteral("查询"));
 
-    row->addWidget(panelToggle);
-    row->addWidget(new QLabel(QStringLiteral("查询类型："), bar));
-    row->addWidget(ComboBox1);
-    row->addWidget(new QLabel(QStringLiteral("查询内容："), bar));
-    row->addWidget(Edit1, 1);
     row->addWidget(new QLabel(m_kind.dateLabel, bar));
     row->addWidget(dtpFromDate);
     row->addWidget(new QLabel(QStringLiteral("至"), bar));
     row->addWidget(dtpToDate);
     row->addWidget(query);
 
-    connect(panelToggle, &QToolButton::clicked, this,
-            [this] { groupPanel()->setVisible(!groupPanel()->isVisible()); });
-    connect(ComboBox1, &QComboBox::currentIndexChanged, this, &RecordListWindow::ComboBox1Change);
     // Edit1Change: the text, either date and 查询 all query again.
     connect(Edit1, &QLineEdit::textChanged, this, &RecordListWindow::RefreshRecords);
     for (DatePicker *picker : {dtpFromDate, dtpToDate}) {
@@ -128,12 +116,6 @@ void RecordListWindow::RefreshRecords()
     filter.searchType = ComboBox1->currentIndex();
     filter.searchText = Edit1->text();
     openRows(RecordStatements::records(m_kind, filter, groupPanel()->filter()));
-}
-
-void RecordListWindow::ComboBox1Change()
-{
-    // Emptying the text queries again only when there was text.
-    Edit1->clear();
 }
 
 QString RecordListWindow::reportValue(const QString &name)

@@ -22,7 +22,6 @@ public:
     void setOpeningPeriod(const QDate &from, const QDate &to);
 
     void RefreshRecords();
-    void ComboBox1Change();
 
     QString reportValue(const QString &name) override;
 
